@@ -1,0 +1,3 @@
+#include "environment/splash.h"
+
+void showSplash(int) {}

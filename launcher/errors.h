@@ -1,0 +1,43 @@
+// Error reporting: every failure the user must see goes through here.
+// The fatal forms never return.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Message ids whose roles the launcher relies on.
+enum MessageId {
+    msgCaption = 1000,
+    msgVmStartFailed = 1005,
+    msgFileNotFound = 1006,
+    msgVariableUndefined = 1008,
+    msgInternalError = 1009,
+    msgMainClassLoad = 1010,
+    msgMainMethod = 1011,
+    msgPowerUser = 1015,
+    msgNoJava = 1016,
+    msgVariableNoJava = 1017,
+    msgJavaDamaged = 1019,
+};
+
+// The message with its argument substituted for the first "{0}".
+std::u16string errorMessageText(int id, const std::u16string* argument);
+
+// "%s\n\nLog: %s" when a log is written, else the text; at most 6000 units.
+std::u16string composeErrorText(const std::u16string& text, const std::u16string& longLogPath);
+
+void showErrorMessage(int id);
+void showErrorMessage(int id, std::u16string_view argument);
+void showErrorMessageNarrow(int id, std::string_view argument);
+[[noreturn]] void fatalError(int id);
+[[noreturn]] void fatalError(int id, std::u16string_view argument);
+[[noreturn]] void fatalErrorNarrow(int id, std::string_view argument);
+// A fixed internal text, shown as it stands.
+[[noreturn]] void fatalErrorText(std::u16string_view text);
+
+// Per platform: shows the text in a message box, or in quiet mode on the
+// console or the standard error stream.
+void showErrorText(const std::u16string& text);
+// Per platform: removes the launcher temporary directory (unless a language
+// restart is under way) and ends the process at once.
+[[noreturn]] void exitLauncher(int exitCode);

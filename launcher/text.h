@@ -1,0 +1,14 @@
+// Conversions between the launcher's text widths that need no code page.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Every byte becomes the UTF-16 code unit of the same value.
+std::u16string widenBytes(std::string_view bytes);
+
+// UTF-8 for the log file; unpaired surrogates become U+FFFD.
+std::string utf16ToUtf8(std::u16string_view text);
+
+// Replaces the first "{0}" by the argument; later ones stay as they are.
+std::u16string substituteFirstPlaceholder(std::u16string text, std::u16string_view argument);
