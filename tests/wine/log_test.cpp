@@ -1,0 +1,114 @@
+// The diagnostic log of the real launcher: when it is written, where, and how.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "tests/wine/launcher_sandbox.h"
+
+namespace {
+
+std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+LauncherConfiguration appConfiguration() {
+    LauncherConfiguration config;
+    config.set(107, "1").set(122, "com.example.Main");
+    return config;
+}
+
+RunOptions withEnvironment(const std::wstring& name, const std::wstring& value, const std::wstring& args = L"") {
+    RunOptions options;
+    options.arguments = args;
+    options.environment[name] = value;
+    return options;
+}
+
+TEST(Log, TesselLogYesWritesHeaderAndTimeStampedLines) {
+    LauncherSandbox sandbox(testName());
+    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    LauncherRun run = sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes"));
+    EXPECT_EQ(run.exitCode, 0u);
+    ASSERT_EQ(sandbox.tempEntries(), std::vector<std::wstring>{L"ovn_nlog_1.log"});
+    std::string log = readWholeFile(sandbox.tempDirectory() + L"\\ovn_nlog_1.log");
+    ASSERT_EQ(log.substr(0, 3), "\xEF\xBB\xBF");
+    std::vector<std::string> lines = splitLines(log.substr(3));
+    ASSERT_GT(lines.size(), 4u);
+    EXPECT_EQ(lines[0].rfind("Started executable " + narrow(exe) + " at ", 0), 0u) << lines[0];
+    EXPECT_TRUE(std::regex_search(lines[0], std::regex(" at \\w{3} \\w{3} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}$")))
+        << lines[0];
+    EXPECT_EQ(lines[1], "");
+    EXPECT_TRUE(std::regex_match(lines[2], std::regex("\\[0:\\d{1,3}\\] .*"))) << lines[2];
+    for (size_t i = 2; i < lines.size(); ++i)
+        EXPECT_TRUE(std::regex_match(lines[i], std::regex("\\[[1-9]?\\d*:(0|[1-9]\\d{0,2})\\] .*"))) << lines[i];
+    EXPECT_NE(log.find("\r\n"), std::string::npos);
+
+    // Every stage is walked, in the order of the start-up sequence.
+    const char* stages[] = {"number of sections: ", "rawDataSize: ", "language/country is en",
+                            "working directory unchanged", "enterInstanceMode", "extracting files",
+                            "prependNativeLibraryPath", "LoadDLL", "launchJavaVm"};
+    size_t at = 0;
+    for (const char* stage : stages) {
+        size_t found = log.find(stage, at);
+        EXPECT_NE(found, std::string::npos) << stage;
+        if (found != std::string::npos) at = found;
+    }
+}
+
+TEST(Log, OnlyTheExactValueYesSwitchesItOn) {
+    LauncherSandbox sandbox(testName());
+    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    for (const wchar_t* value : {L"Yes", L"YES", L"1", L"yes "}) {
+        EXPECT_EQ(sandbox.run(exe, withEnvironment(L"TESSEL_LOG", value)).exitCode, 0u);
+        EXPECT_EQ(sandbox.run(exe, withEnvironment(L"ORVANE_LOG", value)).exitCode, 0u);
+    }
+    EXPECT_TRUE(sandbox.tempEntries().empty());
+    sandbox.run(exe, withEnvironment(L"ORVANE_LOG", L"yes"));
+    EXPECT_EQ(sandbox.tempEntries(), std::vector<std::wstring>{L"ovn_nlog_1.log"});
+}
+
+TEST(Log, NextFreeNumberIsTaken) {
+    LauncherSandbox sandbox(testName());
+    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes"));
+    sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes"));
+    std::vector<std::wstring> entries = sandbox.tempEntries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::wstring>{L"ovn_nlog_1.log", L"ovn_nlog_2.log"}));
+}
+
+TEST(Log, LogOptionAsFirstArgumentSwitchesItOnAndIsRemoved) {
+    LauncherSandbox sandbox(testName());
+    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    // As the second argument it is the application's and switches nothing on.
+    sandbox.run(exe, withArguments(L"x -create-ovn-log"));
+    EXPECT_TRUE(sandbox.tempEntries().empty());
+    // Without a display the offer to open Explorer is answered at once, not with Yes.
+    EXPECT_EQ(sandbox.run(exe, withArguments(L"/create-tsl-log")).exitCode, 0u);
+    EXPECT_EQ(sandbox.tempEntries(), std::vector<std::wstring>{L"ovn_nlog_1.log"});
+    std::string log = readWholeFile(sandbox.tempDirectory() + L"\\ovn_nlog_1.log");
+    EXPECT_EQ(log.find("calling "), std::string::npos);
+}
+
+TEST(Log, ErrorTextNamesTheLogFile) {
+    LauncherSandbox sandbox(testName());
+    std::wstring exe = sandbox.writeFile(L"bare.exe", readWholeFile(LauncherSandbox::launcherExe()));
+    LauncherRun run = sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes", L"-q_ovn_internal"));
+    EXPECT_EQ(run.exitCode, 1u);
+    wchar_t longTemp[MAX_PATH];
+    GetLongPathNameW(sandbox.tempDirectory().c_str(), longTemp, MAX_PATH);
+    EXPECT_EQ(run.standardError, "Internal Error: magic\r\n\r\nLog: " + narrow(longTemp) + "\\ovn_nlog_1.log\r\n");
+}
+
+TEST(Log, WorkingDirectoryChangeIsResolvedAgainstTheLauncherDirectory) {
+    LauncherSandbox sandbox(testName());
+    CreateDirectoryW((sandbox.directory() + L"\\work").c_str(), nullptr);
+    LauncherConfiguration config = appConfiguration();
+    config.set(146, "work");
+    std::wstring exe = sandbox.makeLauncher(L"app.exe", config);
+    EXPECT_EQ(sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes")).exitCode, 0u);
+    std::string log = readWholeFile(sandbox.tempDirectory() + L"\\ovn_nlog_1.log");
+    EXPECT_NE(log.find("change working directory to " + narrow(sandbox.directory()) + "\\work\r\n"),
+              std::string::npos)
+        << log;
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+// The start-up sequence of the real launcher: exit codes and fatal texts.
+#include <gtest/gtest.h>
+
+#include "tests/wine/launcher_sandbox.h"
+
+namespace {
+
+std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+LauncherConfiguration completeConfiguration() {
+    LauncherConfiguration config;
+    config.set(107, "1").set(122, "com.example.Main").set(128, "B.\\jre;Y;EJAVA_HOME;EJDK_HOME;").set(2001, "t");
+    config.message(1000, u"Example").message(1009, u"An internal error occurred (error code {0}).");
+    return config;
+}
+
+TEST(Startup, LauncherWithoutBlockFailsWithMagic) {
+    LauncherSandbox sandbox(testName());
+    std::wstring exe = sandbox.writeFile(L"bare.exe", readWholeFile(LauncherSandbox::launcherExe()));
+    LauncherRun run = sandbox.run(exe, withArguments(L"-q_ovn_internal"));
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.standardError, "Internal Error: magic\r\n");
+}
+
+TEST(Startup, BlockCutShortEndsWithTheFatalTextOfItsReader) {
+    LauncherSandbox sandbox(testName());
+    std::string file = makeLauncherFile(readWholeFile(LauncherSandbox::launcherExe()), completeConfiguration());
+    size_t blockStart = *configurationBlockOffset(file);
+    struct {
+        size_t length;
+        const char* text;
+    } cuts[] = {{0, "Internal Error: readInt"},
+                {14, "Internal Error: readLong"},
+                {32, "Internal Error: readString"},  // the value of setting 107 is missing
+                {file.size() - blockStart, nullptr}};
+    // The last cut is the whole block and must load.
+    for (const auto& cut : cuts) {
+        std::wstring exe = sandbox.writeFile(L"cut.exe", file.substr(0, blockStart + cut.length));
+        LauncherRun run = sandbox.run(exe, withArguments(L"-q_ovn_internal"));
+        if (!cut.text) {
+            EXPECT_EQ(run.exitCode, 0u);
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, 1u) << cut.length;
+        EXPECT_EQ(run.standardError, std::string(cut.text) + "\r\n") << cut.length;
+    }
+}
+
+TEST(Startup, DamagedCountsNeverAllocateOrCrash) {
+    LauncherSandbox sandbox(testName());
+    std::string file = makeLauncherFile(readWholeFile(LauncherSandbox::launcherExe()), completeConfiguration());
+    size_t at = *configurationBlockOffset(file) + 28;  // byte count of the first setting's value
+    file.replace(at, 4, std::string("\xF0\xFF\xFF\x7F", 4));
+    LauncherRun run = sandbox.run(sandbox.writeFile(L"huge.exe", file), withArguments(L"-q_ovn_internal"));
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.standardError, "Internal Error: readString\r\n");
+    file.replace(at, 4, std::string("\xFF\xFF\xFF\xFF", 4));
+    run = sandbox.run(sandbox.writeFile(L"negative.exe", file), withArguments(L"-q_ovn_internal"));
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.standardError, "Internal Error: readString\r\n");
+}
+
+TEST(Startup, CompleteBlockWalksEveryStageAndExitsZero) {
+    LauncherSandbox sandbox(testName());
+    LauncherRun run = sandbox.run(sandbox.makeLauncher(L"app.exe", completeConfiguration()), withArguments(L"a 'b c'"));
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.standardError, "");
+}
+
+TEST(Startup, RebootTextWithMoreArgumentsIsNoRebootRequest) {
+    LauncherSandbox sandbox(testName());
+    std::wstring exe = sandbox.writeFile(L"bare.exe", readWholeFile(LauncherSandbox::launcherExe()));
+    // Not a reboot request, so the block is read, and the bare launcher has none.
+    LauncherRun run = sandbox.run(exe, withArguments(L"__ovn_reboot x"));
+    EXPECT_EQ(run.exitCode, 1u);
+}
+
+}  // namespace
