@@ -1,13 +1,56 @@
-// The launcher executable's own path and the path helpers built on it.
+// The launcher executable's own path in both widths and the path helpers
+// that every subsystem shares. Path buffers hold 6000 characters.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
-// The long form of the launcher's path, computed once.
+// The ANSI form of the launcher's path that survives the ANSI code page and
+// ends in ".exe"; computed at the first call, never absent.
+const std::string& launcherPathAnsi();
+// The long form of the launcher's path, doubled backslashes collapsed.
 const std::u16string& launcherPathWide();
-// The launcher directory in UTF-16, ending in a backslash.
+
+struct LauncherDirectories {
+    std::string ansi;          // from launcherPathAnsi, ending in a backslash
+    std::u16string fromAnsi;   // ansi widened byte by byte
+    std::u16string wide;       // from launcherPathWide, ending in a backslash
+};
+const LauncherDirectories& launcherDirectories();
+// The UTF-16 launcher directory (launcherDirectories().wide).
 const std::u16string& launcherDirectoryWide();
 
-// Absolute form of the path, relative paths resolved against the launcher
-// directory; lower-cased unless keepCase.
+bool isRelativePath(std::string_view path);
+bool isRelativePath(std::u16string_view path);
+
+// The path when absolute; otherwise the directory of referenceFile (when
+// given) or the launcher directory, then the path; backslashes collapsed.
+std::string resolveAgainstLauncherDir(const std::string& path, const std::string* referenceFile = nullptr);
+std::u16string resolveAgainstLauncherDirWide(const std::u16string& path, bool useAnsiDirectory,
+                                             const std::u16string* referenceFile = nullptr);
+
+// The resolved path made absolute, lower-cased unless keepCase, collapsed.
+std::string canonicalPath(const std::string& path, bool keepCase);
 std::u16string canonicalPathWide(const std::u16string& path, bool keepCase);
+
+// True when find-first-file finds the path; lastWrite gets its FILETIME.
+bool findFile(const std::string& path, uint64_t* lastWrite = nullptr);
+bool findFile(const std::u16string& path, uint64_t* lastWrite = nullptr);
+// True for drive roots ("X:\", "X:\.", "X:\.\.") and for what findFile finds.
+bool pathExists(const std::string& path);
+bool pathExists(const std::u16string& path);
+
+bool isExeName(std::string_view path);
+
+// Runs of backslashes become one, except at the very start.
+void collapseBackslashes(std::u16string& path);
+void collapseBackslashes(std::string& path);
+
+// To the code page of the file functions; replaced is set when a character
+// could not be represented.
+std::string toAnsi(std::u16string_view text, bool* replaced = nullptr);
+
+// The short (8.3) form through the command interpreter, or none.
+std::optional<std::string> shortPathViaShell(const std::u16string& path);

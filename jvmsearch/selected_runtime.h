@@ -1,0 +1,10 @@
+// The Java runtime the search selected: set once by the search, read by the
+// launch, the VM options, variable expansion and the splash screen.
+#pragma once
+
+#include <string>
+
+// The Java executable's directory followed by ".." (empty before the search).
+std::string& jvmHome();
+// The version text the chosen runtime reported.
+std::string& jvmVersion();
