@@ -3,4 +3,4 @@
 #pragma once
 
 // True when a VM library is loaded; on false the error was already shown.
-bool LoadDLL(int searchMode, const char* presetLocation, int flags);
+bool LoadDLL(int showErrors, const char* presetLocation, int presetIsExe);

@@ -1,8 +1,101 @@
 #include "jvmsearch/load_dll.h"
 
-#include "launcher/log.h"
+#include <windows.h>
 
-bool LoadDLL(int, const char*, int) {
-    logLine(u"LoadDLL (not yet supported)");
-    return true;
+#include <cstdio>
+
+#include "environment/launcher_path.h"
+#include "environment/unpack_runtime.h"
+#include "jvmlaunch/variable_expansion.h"
+#include "jvmsearch/java_probe.h"
+#include "jvmsearch/jvm_library.h"
+#include "jvmsearch/registry_discovery.h"
+#include "jvmsearch/search_sequence.h"
+#include "launcher/config_store.h"
+#include "launcher/log.h"
+#include "launcher/text.h"
+#include "launcher/win32/wide.h"
+
+namespace {
+
+constexpr int settingInstallationDirectory = 10003;
+constexpr DWORD pathBuffer = 6000;
+
+class Win32SearchSources : public SearchSources {
+public:
+    std::optional<std::string> readLocationFile(const char* relativeName) override {
+        std::u16string path = canonicalPathWide(getConfigStringWide(settingInstallationDirectory, pathBuffer), true) +
+                              widenBytes(relativeName);
+        FILE* file = _wfopen(wide(path), L"rt");
+        if (!file) return std::nullopt;
+        char line[pathBuffer];
+        bool read = std::fgets(line, sizeof line, file) != nullptr;
+        std::fclose(file);
+        if (!read) return std::nullopt;
+        return locationFileLine(line);
+    }
+
+    bool checkJavaHome(std::string& javaExe, std::string& version, const std::string& home,
+                       const VersionParts& minimum, const VersionParts& maximum, bool acceptAny) override {
+        std::string directory = canonicalPath(home, false);
+        unpackJre(directory);
+        bool passed = javaExeForHome(javaExe, directory) &&
+                      ::checkJavaExe(javaExe, version, minimum, maximum, true, true);
+        return passed || acceptAny;
+    }
+
+    bool checkEnvVar(std::string& javaExe, std::string& version, const std::string& name,
+                     const VersionParts& minimum, const VersionParts& maximum) override {
+        char value[pathBuffer];
+        DWORD n = GetEnvironmentVariableA(name.c_str(), value, pathBuffer);
+        if (n == 0) return false;
+        if (n >= pathBuffer) {
+            // The buffer was not filled; no usable Java home is that long.
+            logLine(u"environment variable %S too long (%d)", name.c_str(), static_cast<int>(n));
+            return false;
+        }
+        std::string home(value, n);
+        for (char& c : home)
+            if (c == '/') c = '\\';
+        return javaExeForHome(javaExe, home) && ::checkJavaExe(javaExe, version, minimum, maximum, false, true);
+    }
+
+    bool checkSearchPath(std::string& javaExe, std::string& version, const VersionParts& minimum,
+                         const VersionParts& maximum) override {
+        char found[pathBuffer];
+        DWORD n = SearchPathA(nullptr, "java.exe", nullptr, pathBuffer, found, nullptr);
+        if (n == 0 || n >= pathBuffer) return false;
+        javaExe.assign(found, n);
+        return ::checkJavaExe(javaExe, version, minimum, maximum, false, true);
+    }
+
+    bool checkRegistry(std::string& javaExe, std::string& version, const VersionParts& minimum,
+                       const VersionParts& maximum) override {
+        return ::checkRegistry(javaExe, version, minimum, maximum);
+    }
+
+    bool checkPreviousInstallation(bool machineHive, std::string& javaExe, std::string& version,
+                                   const VersionParts& minimum, const VersionParts& maximum) override {
+        return ::checkPreviousInstallation(machineHive, javaExe, version, minimum, maximum);
+    }
+
+    bool checkJavaExe(std::string& javaExe, std::string& version, const VersionParts& minimum,
+                      const VersionParts& maximum, bool allowBeta, bool useCache) override {
+        return ::checkJavaExe(javaExe, version, minimum, maximum, allowBeta, useCache);
+    }
+
+    bool pathExists(const std::string& path) override { return ::pathExists(path); }
+    void expandVariables(std::string& text) override { expandVariablesNarrow(text); }
+    void* loadJvmDll(const std::string& javaExe) override { return ::loadJvmDll(javaExe); }
+    bool resolveCreateJavaVM(void* module) override { return ::resolveCreateJavaVM(module); }
+    void recordJvm(const std::string& javaExe, const std::string& version) override {
+        ::recordJvm(javaExe, version);
+    }
+};
+
+}  // namespace
+
+bool LoadDLL(int showErrors, const char* presetLocation, int presetIsExe) {
+    Win32SearchSources sources;
+    return loadDllWith(sources, showErrors != 0, presetLocation, presetIsExe != 0);
 }

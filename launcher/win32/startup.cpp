@@ -7,6 +7,7 @@
 #include "environment/single_instance.h"
 #include "environment/splash.h"
 #include "environment/temp_dir.h"
+#include "jvmlaunch/variable_expansion.h"
 #include "jvmsearch/load_dll.h"
 #include "launcher/config_store.h"
 #include "launcher/errors.h"
@@ -23,6 +24,7 @@ void changeWorkingDirectory() {
         logLine(u"working directory unchanged");
         return;
     }
+    expandVariables(directory, true);
     directory = canonicalPathWide(directory, true);
     SetCurrentDirectoryW(wide(directory));  // an unusable directory leaves the current one
     logLine(u"change working directory to %s", directory.c_str());

@@ -1,18 +1,30 @@
 // The diagnostic log of the real launcher: when it is written, where, and how.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 
 #include "tests/wine/launcher_sandbox.h"
+#include "tests/wine/test_runtime.h"
 
 namespace {
 
 std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
-LauncherConfiguration appConfiguration() {
-    LauncherConfiguration config;
-    config.set(107, "1").set(122, "com.example.Main");
-    return config;
+// A launcher file with a runtime beside it, so that the start-up runs to its end.
+std::wstring makeApp(LauncherSandbox& sandbox, LauncherConfiguration config = {}) {
+    TestRuntime runtime(sandbox.directory() + L"\\jre");
+    config.set(107, "1").set(122, "com.example.Main").set(128, "B.\\jre;");
+    return sandbox.makeLauncher(L"app.exe", config);
+}
+
+// The log files in the sandbox's temporary directory, sorted.
+std::vector<std::wstring> logFiles(const LauncherSandbox& sandbox) {
+    std::vector<std::wstring> logs;
+    for (const std::wstring& name : sandbox.tempEntries())
+        if (name.rfind(L"ovn_nlog", 0) == 0) logs.push_back(name);
+    std::sort(logs.begin(), logs.end());
+    return logs;
 }
 
 RunOptions withEnvironment(const std::wstring& name, const std::wstring& value, const std::wstring& args = L"") {
@@ -24,10 +36,10 @@ RunOptions withEnvironment(const std::wstring& name, const std::wstring& value, 
 
 TEST(Log, TesselLogYesWritesHeaderAndTimeStampedLines) {
     LauncherSandbox sandbox(testName());
-    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    std::wstring exe = makeApp(sandbox);
     LauncherRun run = sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes"));
     EXPECT_EQ(run.exitCode, 0u);
-    ASSERT_EQ(sandbox.tempEntries(), std::vector<std::wstring>{L"ovn_nlog_1.log"});
+    ASSERT_EQ(logFiles(sandbox), std::vector<std::wstring>{L"ovn_nlog_1.log"});
     std::string log = readWholeFile(sandbox.tempDirectory() + L"\\ovn_nlog_1.log");
     ASSERT_EQ(log.substr(0, 3), "\xEF\xBB\xBF");
     std::vector<std::string> lines = splitLines(log.substr(3));
@@ -42,9 +54,9 @@ TEST(Log, TesselLogYesWritesHeaderAndTimeStampedLines) {
     EXPECT_NE(log.find("\r\n"), std::string::npos);
 
     // Every stage is walked, in the order of the start-up sequence.
-    const char* stages[] = {"number of sections: ", "rawDataSize: ", "language/country is en",
+    const char* stages[] = {"number of sections: ", "rawDataSize: ", "language/country is ",
                             "working directory unchanged", "enterInstanceMode", "extracting files",
-                            "prependNativeLibraryPath", "LoadDLL", "launchJavaVm"};
+                            "Setting PATH (native libs) ", "Trying to load JVM-DLL from ", "launchJavaVm"};
     size_t at = 0;
     for (const char* stage : stages) {
         size_t found = log.find(stage, at);
@@ -55,35 +67,33 @@ TEST(Log, TesselLogYesWritesHeaderAndTimeStampedLines) {
 
 TEST(Log, OnlyTheExactValueYesSwitchesItOn) {
     LauncherSandbox sandbox(testName());
-    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    std::wstring exe = makeApp(sandbox);
     for (const wchar_t* value : {L"Yes", L"YES", L"1", L"yes "}) {
         EXPECT_EQ(sandbox.run(exe, withEnvironment(L"TESSEL_LOG", value)).exitCode, 0u);
         EXPECT_EQ(sandbox.run(exe, withEnvironment(L"ORVANE_LOG", value)).exitCode, 0u);
     }
-    EXPECT_TRUE(sandbox.tempEntries().empty());
+    EXPECT_TRUE(logFiles(sandbox).empty());
     sandbox.run(exe, withEnvironment(L"ORVANE_LOG", L"yes"));
-    EXPECT_EQ(sandbox.tempEntries(), std::vector<std::wstring>{L"ovn_nlog_1.log"});
+    EXPECT_EQ(logFiles(sandbox), std::vector<std::wstring>{L"ovn_nlog_1.log"});
 }
 
 TEST(Log, NextFreeNumberIsTaken) {
     LauncherSandbox sandbox(testName());
-    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    std::wstring exe = makeApp(sandbox);
     sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes"));
     sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes"));
-    std::vector<std::wstring> entries = sandbox.tempEntries();
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::wstring>{L"ovn_nlog_1.log", L"ovn_nlog_2.log"}));
+    EXPECT_EQ(logFiles(sandbox), (std::vector<std::wstring>{L"ovn_nlog_1.log", L"ovn_nlog_2.log"}));
 }
 
 TEST(Log, LogOptionAsFirstArgumentSwitchesItOnAndIsRemoved) {
     LauncherSandbox sandbox(testName());
-    std::wstring exe = sandbox.makeLauncher(L"app.exe", appConfiguration());
+    std::wstring exe = makeApp(sandbox);
     // As the second argument it is the application's and switches nothing on.
     sandbox.run(exe, withArguments(L"x -create-ovn-log"));
-    EXPECT_TRUE(sandbox.tempEntries().empty());
+    EXPECT_TRUE(logFiles(sandbox).empty());
     // Without a display the offer to open Explorer is answered at once, not with Yes.
     EXPECT_EQ(sandbox.run(exe, withArguments(L"/create-tsl-log")).exitCode, 0u);
-    EXPECT_EQ(sandbox.tempEntries(), std::vector<std::wstring>{L"ovn_nlog_1.log"});
+    EXPECT_EQ(logFiles(sandbox), std::vector<std::wstring>{L"ovn_nlog_1.log"});
     std::string log = readWholeFile(sandbox.tempDirectory() + L"\\ovn_nlog_1.log");
     EXPECT_EQ(log.find("calling "), std::string::npos);
 }
@@ -101,9 +111,9 @@ TEST(Log, ErrorTextNamesTheLogFile) {
 TEST(Log, WorkingDirectoryChangeIsResolvedAgainstTheLauncherDirectory) {
     LauncherSandbox sandbox(testName());
     CreateDirectoryW((sandbox.directory() + L"\\work").c_str(), nullptr);
-    LauncherConfiguration config = appConfiguration();
+    LauncherConfiguration config;
     config.set(146, "work");
-    std::wstring exe = sandbox.makeLauncher(L"app.exe", config);
+    std::wstring exe = makeApp(sandbox, config);
     EXPECT_EQ(sandbox.run(exe, withEnvironment(L"TESSEL_LOG", L"yes")).exitCode, 0u);
     std::string log = readWholeFile(sandbox.tempDirectory() + L"\\ovn_nlog_1.log");
     EXPECT_NE(log.find("change working directory to " + narrow(sandbox.directory()) + "\\work\r\n"),

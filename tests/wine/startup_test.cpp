@@ -2,17 +2,22 @@
 #include <gtest/gtest.h>
 
 #include "tests/wine/launcher_sandbox.h"
+#include "tests/wine/test_runtime.h"
 
 namespace {
 
 std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
+// A block with every setting the start-up needs; its runtime is the one
+// giveRuntime puts beside the launcher.
 LauncherConfiguration completeConfiguration() {
     LauncherConfiguration config;
-    config.set(107, "1").set(122, "com.example.Main").set(128, "B.\\jre;Y;EJAVA_HOME;EJDK_HOME;").set(2001, "t");
+    config.set(107, "1").set(122, "com.example.Main").set(128, "B.\\jre;").set(2001, "t");
     config.message(1000, u"Example").message(1009, u"An internal error occurred (error code {0}).");
     return config;
 }
+
+void giveRuntime(const LauncherSandbox& sandbox) { TestRuntime runtime(sandbox.directory() + L"\\jre"); }
 
 TEST(Startup, LauncherWithoutBlockFailsWithMagic) {
     LauncherSandbox sandbox(testName());
@@ -24,6 +29,7 @@ TEST(Startup, LauncherWithoutBlockFailsWithMagic) {
 
 TEST(Startup, BlockCutShortEndsWithTheFatalTextOfItsReader) {
     LauncherSandbox sandbox(testName());
+    giveRuntime(sandbox);
     std::string file = makeLauncherFile(readWholeFile(LauncherSandbox::launcherExe()), completeConfiguration());
     size_t blockStart = *configurationBlockOffset(file);
     struct {
@@ -62,6 +68,7 @@ TEST(Startup, DamagedCountsNeverAllocateOrCrash) {
 
 TEST(Startup, CompleteBlockWalksEveryStageAndExitsZero) {
     LauncherSandbox sandbox(testName());
+    giveRuntime(sandbox);
     LauncherRun run = sandbox.run(sandbox.makeLauncher(L"app.exe", completeConfiguration()), withArguments(L"a 'b c'"));
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_EQ(run.standardError, "");

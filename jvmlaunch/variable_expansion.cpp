@@ -1,0 +1,122 @@
+#include "jvmlaunch/variable_expansion.h"
+
+#include "launcher/log.h"
+#include "launcher/text.h"
+
+namespace {
+
+enum class Slot { launcherDirectory, launcherTempDir, separator, jvmHome, tempDirectory };
+
+struct KeyRow {
+    const char* key;
+    Slot slot;
+};
+
+// Order matters: a value inserted by one row is searched by every later row.
+const KeyRow keyTable[] = {
+    {"%TESSEL_EXEDIR%", Slot::launcherDirectory},
+    {"%ORVANE_EXEDIR%", Slot::launcherDirectory},
+    {"%TESSEL_TEMPDIR%", Slot::launcherTempDir},
+    {"%ORVANE_TEMPDIR%", Slot::launcherTempDir},
+    {"%TESSEL_PATHLIST_SEPARATOR%", Slot::separator},
+    {"%ORVANE_PATHLIST_SEPARATOR%", Slot::separator},
+    {"%TESSEL_JVM_HOME%", Slot::jvmHome},
+    {"%ORVANE_JVM_HOME%", Slot::jvmHome},
+    {"${TESSEL_EXEDIR}", Slot::launcherDirectory},
+    {"${ORVANE_EXEDIR}", Slot::launcherDirectory},
+    {"${TESSEL_TEMPDIR}", Slot::launcherTempDir},
+    {"${ORVANE_TEMPDIR}", Slot::launcherTempDir},
+    {"${TESSEL_PATHLIST_SEPARATOR}", Slot::separator},
+    {"${ORVANE_PATHLIST_SEPARATOR}", Slot::separator},
+    {"${TESSEL_JVM_HOME}", Slot::jvmHome},
+    {"${ORVANE_JVM_HOME}", Slot::jvmHome},
+    {"${launcher:sys.launcherDirectory}", Slot::launcherDirectory},
+    {"${launcher:sys.launcherTempDirectory}", Slot::launcherTempDir},
+    {"${launcher:sys.pathlistSeparator}", Slot::separator},
+    {"${launcher:sys.jvmHome}", Slot::jvmHome},
+    {"${launcher:sys.tempDir}", Slot::tempDirectory},
+};
+
+// Calls onReplaced after each replacement; value is what goes into the text.
+template <typename Text, typename OnReplaced>
+void replaceEach(Text& text, const Text& key, const Text& value, OnReplaced onReplaced) {
+    if (key.empty()) return;
+    for (size_t at = text.find(key); at != Text::npos; at = text.find(key, at)) {
+        text.replace(at, key.size(), value);
+        onReplaced();
+        at += value.size();
+    }
+}
+
+template <typename Char>
+std::basic_string<Char> upperAscii(std::basic_string<Char> text) {
+    for (Char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<Char>(c - 'a' + 'A');
+    return text;
+}
+
+template <typename Text>
+void expandEnvironment(Text& text, const std::vector<Text>& environment) {
+    using Char = typename Text::value_type;
+    const Char open[] = {'$', '{', 0};
+    const Char close[] = {'}', 0};
+    for (const Text& entry : environment) {
+        size_t eq = entry.find(Char('='));
+        if (eq == Text::npos) continue;
+        // Names Windows hides ("=C:") have an empty name and give the key "${}".
+        Text key = open + entry.substr(0, eq) + close;
+        Text value = entry.substr(eq + 1);
+        replaceAll(text, key, value);
+        replaceAll(text, upperAscii(key), value);
+    }
+}
+
+}  // namespace
+
+void replaceAll(std::u16string& text, const std::u16string& key, const std::u16string& value) {
+    replaceEach(text, key, value,
+                [&] { logLine(u"expanding2 %s to %s in %s.", key.c_str(), value.c_str(), text.c_str()); });
+}
+
+void replaceAll(std::u16string& text, const std::u16string& key, const std::string& value) {
+    replaceEach(text, key, widenBytes(value),
+                [&] { logLine(u"expanding2 %s to %S in %s.", key.c_str(), value.c_str(), text.c_str()); });
+}
+
+void replaceAll(std::string& text, const std::string& key, const std::string& value) {
+    replaceEach(text, key, value,
+                [&] { logLine(u"expanding2 %S to %S in %S.", key.c_str(), value.c_str(), text.c_str()); });
+}
+
+void expandWithValues(std::u16string& text, const WideExpansionValues& values,
+                      const std::vector<std::u16string>& environment) {
+    for (const KeyRow& row : keyTable) {
+        std::u16string key = widenBytes(row.key);
+        auto insert = [&](const auto& value) { replaceAll(text, key, value); };
+        switch (row.slot) {
+            case Slot::launcherDirectory: std::visit(insert, values.launcherDirectory); break;
+            case Slot::launcherTempDir: insert(values.launcherTempDir); break;
+            case Slot::separator: insert(std::u16string(u";")); break;
+            case Slot::jvmHome: insert(values.jvmHome); break;
+            case Slot::tempDirectory: std::visit(insert, values.tempDirectory); break;
+        }
+    }
+    expandEnvironment(text, environment);
+}
+
+void expandWithValues(std::string& text, const NarrowExpansionValues& values,
+                      const std::vector<std::string>& environment) {
+    const std::string separator = ";";
+    for (const KeyRow& row : keyTable) {
+        const std::string* value = nullptr;
+        switch (row.slot) {
+            case Slot::launcherDirectory: value = &values.launcherDirectory; break;
+            case Slot::launcherTempDir: value = &values.launcherTempDir; break;
+            case Slot::separator: value = &separator; break;
+            case Slot::jvmHome: value = &values.jvmHome; break;
+            case Slot::tempDirectory: value = &values.tempDirectory; break;
+        }
+        replaceAll(text, row.key, *value);
+    }
+    expandEnvironment(text, environment);
+}

@@ -1,0 +1,207 @@
+#include "jvmsearch/registry_discovery.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+#include "jvmsearch/java_probe.h"
+#include "jvmsearch/registry_choice.h"
+#include "launcher/config_store.h"
+#include "launcher/log.h"
+
+namespace {
+
+constexpr int settingJdkRequired = 131;
+constexpr int settingApplicationId = 160;
+constexpr int settingOnlyOwnRuntimes = 165;
+constexpr DWORD currentVersionLimit = 100;
+constexpr DWORD valueLimit = 6000;
+
+struct Bounds {
+    const VersionParts& minimum;
+    const VersionParts& maximum;
+};
+
+std::optional<std::string> queryString(HKEY key, const char* name, DWORD limit) {
+    std::string data(limit, '\0');
+    DWORD size = limit;
+    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data[0]), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    data.resize(size);
+    size_t nul = data.find('\0');
+    if (nul != std::string::npos) data.resize(nul);
+    return data;
+}
+
+std::optional<std::string> readString(HKEY hive, const std::string& path, const char* name, DWORD limit,
+                                      REGSAM view = 0) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(hive, path.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) return std::nullopt;
+    std::optional<std::string> value = queryString(key, name, limit);
+    RegCloseKey(key);
+    return value;
+}
+
+// Subkey names until the end of the items; names that cannot be read are skipped.
+std::vector<std::string> subkeyNames(HKEY key) {
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+        char name[valueLimit];
+        DWORD size = valueLimit;
+        LONG status = RegEnumKeyExA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) break;
+        if (status == ERROR_SUCCESS) names.emplace_back(name, size);
+    }
+    return names;
+}
+
+std::optional<JvmCandidate> probeHome(const std::string& home, const Bounds& bounds) {
+    JvmCandidate candidate;
+    if (!javaExeForHome(candidate.javaExe, home)) return std::nullopt;
+    if (!checkJavaExe(candidate.javaExe, candidate.version, bounds.minimum, bounds.maximum, false, true))
+        return std::nullopt;
+    return candidate;
+}
+
+std::optional<JvmCandidate> checkRegistryPair(const std::string& jdkKey, const std::string& jreKey,
+                                              const Bounds& bounds) {
+    bool jdkRequired = getConfigInt(settingJdkRequired) != 0;
+    std::string jdkVersion = usableCurrentVersion(
+        readString(HKEY_LOCAL_MACHINE, jdkKey, "CurrentVersion", currentVersionLimit), bounds.minimum,
+        bounds.maximum);
+    std::string jreVersion =
+        jdkRequired ? std::string()
+                    : usableCurrentVersion(readString(HKEY_LOCAL_MACHINE, jreKey, "CurrentVersion", currentVersionLimit),
+                                           bounds.minimum, bounds.maximum);
+    bool takeJdk = isNewerVersion(jdkVersion, jreVersion);
+    const std::string& key = takeJdk ? jdkKey : jreKey;
+    const std::string& version = takeJdk ? jdkVersion : jreVersion;
+    std::optional<std::string> home = readString(HKEY_LOCAL_MACHINE, key + "\\" + version, "JavaHome", valueLimit);
+    if (!home) return std::nullopt;
+    return probeHome(*home, bounds);
+}
+
+std::optional<JvmCandidate> checkRegistryVersions(const std::string& keyPath, const Bounds& bounds) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    std::vector<std::string> names = versionNamesToProbe(subkeyNames(key), bounds.minimum, bounds.maximum);
+    std::optional<JvmCandidate> found;
+    for (const std::string& name : names) {
+        HKEY versionKey = nullptr;
+        if (RegOpenKeyExA(key, name.c_str(), 0, KEY_READ, &versionKey) != ERROR_SUCCESS) continue;
+        std::optional<std::string> home = queryString(versionKey, "JavaHome", valueLimit);
+        RegCloseKey(versionKey);
+        if (home && (found = probeHome(*home, bounds))) break;
+    }
+    RegCloseKey(key);
+    return found;
+}
+
+std::optional<JvmCandidate> checkStandardRegistry(const Bounds& bounds) {
+    bool jdkRequired = getConfigInt(settingJdkRequired) != 0;
+    const std::string javaSoft = "SOFTWARE\\JavaSoft\\";
+    std::optional<JvmCandidate> found = checkRegistryPair(javaSoft + "JDK", javaSoft + "JRE", bounds);
+    if (!found && !jdkRequired) found = checkRegistryVersions(javaSoft + "JRE", bounds);
+    if (!found) found = checkRegistryVersions(javaSoft + "JDK", bounds);
+    if (!found)
+        found = checkRegistryPair(javaSoft + "Java Development Kit", javaSoft + "Java Runtime Environment", bounds);
+    if (!found && !jdkRequired) found = checkRegistryVersions(javaSoft + "Java Runtime Environment", bounds);
+    if (!found) found = checkRegistryVersions(javaSoft + "Java Development Kit", bounds);
+    return found;
+}
+
+std::optional<JvmCandidate> newestLocatedIn(HKEY hive, bool acceptAll, const Bounds& bounds) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(hive, "SOFTWARE\\valdrin-works\\tessel\\locatedjvms", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<std::string> names = subkeyNames(key);
+    RegCloseKey(key);
+    std::optional<JvmCandidate> best;
+    for (const std::string& name : names) {
+        JvmCandidate candidate{locatedRuntimeExe(name), std::string()};
+        if (!locatedRuntimeEligible(candidate.javaExe, acceptAll)) continue;
+        if (checkJavaExe(candidate.javaExe, candidate.version, bounds.minimum, bounds.maximum, true, true))
+            keepNewestLocated(best, candidate);
+    }
+    return best;
+}
+
+std::optional<JvmCandidate> checkLocatedRuntimes(bool acceptAll, const Bounds& bounds) {
+    std::optional<JvmCandidate> user = newestLocatedIn(HKEY_CURRENT_USER, acceptAll, bounds);
+    std::optional<JvmCandidate> machine = newestLocatedIn(HKEY_LOCAL_MACHINE, acceptAll, bounds);
+    return newerOrSecond(user, machine);
+}
+
+enum class Lookup { found, notFound, stop };
+
+Lookup installationIn(HKEY hive, REGSAM view, const std::string& appId, const Bounds& bounds,
+                      JvmCandidate& candidate) {
+    logLine(u"checking app id %S (%d, %p)", appId.c_str(), static_cast<int>(view), static_cast<void*>(hive));
+    if (appId.empty()) return Lookup::stop;  // the id is the same in every view
+    HKEY key = nullptr;
+    LONG status = RegOpenKeyExA(hive, "SOFTWARE\\valdrin-works\\orvane\\installations", 0, KEY_READ | view, &key);
+    if (status != ERROR_SUCCESS) {
+        logLine(u"could not open installation node %d", static_cast<int>(status));
+        return Lookup::notFound;
+    }
+    std::optional<std::string> value = queryString(key, appId.c_str(), valueLimit);
+    RegCloseKey(key);
+    if (!value || value->empty()) {
+        logLine(u"could not query value node %d", 0);
+        return Lookup::notFound;
+    }
+    logLine(u"found installations: %S", value->c_str());
+    for (const std::string& directory : installationDirectories(*value)) {
+        std::string home = directory + "\\jre";
+        JvmCandidate probe;
+        if (!javaExeForHome(probe.javaExe, home)) {
+            logLine(u"did not find java in %S", home.c_str());
+            continue;
+        }
+        if (checkJavaExe(probe.javaExe, probe.version, bounds.minimum, bounds.maximum, false, true)) {
+            candidate = probe;
+            return Lookup::found;
+        }
+        logLine(u"java version did not match in %S", home.c_str());
+    }
+    return Lookup::notFound;
+}
+
+}  // namespace
+
+bool checkRegistry(std::string& javaExe, std::string& version, const VersionParts& minimum,
+                   const VersionParts& maximum) {
+    Bounds bounds{minimum, maximum};
+    bool onlyOwn = getConfigInt(settingOnlyOwnRuntimes) != 0;
+    std::optional<JvmCandidate> standard;
+    if (!onlyOwn) {
+        standard = checkStandardRegistry(bounds);
+        if (standard) logLine(u"found sun %S %S", standard->javaExe.c_str(), standard->version.c_str());
+    }
+    std::optional<JvmCandidate> located = checkLocatedRuntimes(!onlyOwn, bounds);
+    if (located) logLine(u"found located %S %S", located->javaExe.c_str(), located->version.c_str());
+    std::optional<JvmCandidate> chosen = newerOrSecond(standard, located);
+    if (!chosen) return false;
+    javaExe = chosen->javaExe;
+    version = chosen->version;
+    return true;
+}
+
+bool checkPreviousInstallation(bool machineHive, std::string& javaExe, std::string& version,
+                               const VersionParts& minimum, const VersionParts& maximum) {
+    Bounds bounds{minimum, maximum};
+    HKEY hive = machineHive ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
+    std::string appId = getConfigString(settingApplicationId, valueLimit);
+    JvmCandidate candidate;
+    for (REGSAM view : {static_cast<REGSAM>(0), static_cast<REGSAM>(KEY_WOW64_64KEY)}) {
+        Lookup result = installationIn(hive, view, appId, bounds, candidate);
+        if (result == Lookup::stop) return false;
+        if (result == Lookup::found) {
+            javaExe = candidate.javaExe;
+            version = candidate.version;
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,129 @@
+#include "environment/included_files.h"
+
+#include <gtest/gtest.h>
+
+#include "launcher/message_table.h"
+#include "tests/unit/fake_platform.h"
+
+namespace {
+
+TEST(IncludedFileNames, EmptyElementsAreSkippedAndTheCountLimits) {
+    EXPECT_EQ(includedFileNames(";a;;lib\\b;c;", 5), (std::vector<std::string>{"a", "lib\\b", "c"}));
+    EXPECT_EQ(includedFileNames("a;b;c", 2), (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(includedFileNames("a;b", 0).empty());
+    EXPECT_TRUE(includedFileNames("", 3).empty());
+}
+
+TEST(IncludedFileNames, OnlyNamesBelowTheDirectoryAreSafe) {
+    for (const char* safe : {"a.dll", "lib\\x.dll", "lib/x.dll", ".config", "a..b", "console.txt", "com10"})
+        EXPECT_TRUE(isSafeIncludedName(safe)) << safe;
+    for (const char* unsafe :
+         {"", "..", ".", "...", ". .", "..\\x", "../x", "lib\\..", "lib\\..\\..\\x", "C:\\x", "c:x", "x:y",
+          "\\x", "/x", "\\\\server\\share\\x", "a\\b\\c", "a/b\\c", "lib\\\\x", "lib\\", "lib\\.\\x", "CON",
+          "nul.txt", "lib\\COM1.dll", "Lpt9", "aux .x", "a\tb", "a*b", "a?b", "a|b", "a<b", "a>b", "a\"b"})
+        EXPECT_FALSE(isSafeIncludedName(unsafe)) << unsafe;
+    EXPECT_EQ(includedFileDirectory("lib\\x.dll"), "lib");
+    EXPECT_EQ(includedFileDirectory("x.dll"), std::nullopt);
+}
+
+// Records what extraction creates; files and directories in the order made.
+class RecordingTarget : public ExtractionTarget {
+public:
+    struct Sink : MemoryByteSink {
+        Sink(RecordingTarget& target, std::string path) : target_(target), path_(std::move(path)) {}
+        ~Sink() override { target_.files.emplace_back(path_, bytes()); }
+        RecordingTarget& target_;
+        std::string path_;
+    };
+
+    bool createDirectory(const std::string& path) override {
+        directories.push_back(path);
+        return directoriesSucceed;
+    }
+    std::unique_ptr<ByteSink> createFile(const std::string& path) override {
+        created.push_back(path);
+        if (failingFile == path) return nullptr;
+        return std::make_unique<Sink>(*this, path);
+    }
+
+    std::vector<std::string> directories, created;
+    std::vector<std::pair<std::string, std::string>> files;
+    bool directoriesSucceed = true;
+    std::string failingFile;
+};
+
+std::string record(const std::string& content, int64_t size) {
+    std::string bytes;
+    for (int i = 0; i < 8; ++i) bytes.push_back(static_cast<char>(static_cast<uint64_t>(size) >> (8 * i)));
+    for (char c : content) bytes.push_back(static_cast<char>(c ^ 0xA7));
+    return bytes;
+}
+std::string record(const std::string& content) { return record(content, static_cast<int64_t>(content.size())); }
+
+class Extraction : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetLauncherForTest();
+        messageTable().set(1009, u"Internal error {0}");
+    }
+    bool logged(const std::u16string& line) const {
+        for (const std::u16string& l : fakePlatform().logLines)
+            if (l == line) return true;
+        return false;
+    }
+    RecordingTarget target;
+};
+
+TEST_F(Extraction, RecordsBecomeFilesAndTheSubdirectoryComesFirst) {
+    std::string stream = record("first") + record("") + record(std::string("dll\x00\xFF", 5)) + record("x", -1) + "tail";
+    MemoryByteSource source(stream);
+    std::vector<std::string> names = {"a.txt", "empty", "lib\\x.dll", "negative"};
+    EXPECT_EQ(extractIncludedFilesFrom(source, "T:\\d", names, target), 0);
+    EXPECT_EQ(target.directories, std::vector<std::string>{"T:\\d\\lib"});
+    // Sizes 0 and below create nothing and have no content.
+    EXPECT_EQ(target.created, (std::vector<std::string>{"T:\\d\\a.txt", "T:\\d\\lib\\x.dll"}));
+    ASSERT_EQ(target.files.size(), 2u);
+    EXPECT_EQ(target.files[0].second, "first");
+    EXPECT_EQ(target.files[1].second, std::string("dll\x00\xFF", 5));
+    EXPECT_EQ(source.position(), stream.size() - 5);  // "x" of the negative record is data after the records
+    EXPECT_TRUE(logged(u"extracting T:\\d\\empty (size: 0)"));
+    EXPECT_TRUE(logged(u"creating directory T:\\d\\lib"));
+}
+
+TEST_F(Extraction, ContentCutShortIsReadError) {
+    MemoryByteSource source(record("complete") + record("cut short").substr(0, 12));
+    EXPECT_EQ(extractIncludedFilesFrom(source, "T:\\d", {"a", "b"}, target), 1);
+    EXPECT_TRUE(logged(u"ERROR: Failed to extract T:\\d\\b"));
+    EXPECT_EQ(target.files.size(), 2u);  // the cut file was created and closed
+}
+
+TEST_F(Extraction, UnsafeNameAnywhereEndsBeforeAnythingIsCreated) {
+    for (const char* bad : {"..\\evil.dll", "C:\\evil.dll", "lib\\sub\\x", "/evil"}) {
+        RecordingTarget fresh;
+        MemoryByteSource source(record("good") + record("evil"));
+        EXPECT_EQ(exitCodeOf([&] { extractIncludedFilesFrom(source, "T:\\d", {"good", bad}, fresh); }), 1) << bad;
+        EXPECT_TRUE(fresh.created.empty() && fresh.directories.empty()) << bad;
+        EXPECT_EQ(fakePlatform().shownErrors.back(), u"Internal error 11");
+    }
+    MemoryByteSource source(record("x"));
+    EXPECT_EQ(exitCodeOf([&] { extractIncludedFilesFrom(source, "", {"x"}, target); }), 1);
+    EXPECT_TRUE(target.created.empty());
+}
+
+TEST_F(Extraction, FileThatCannotBeCreatedIsInternalError11) {
+    target.failingFile = "T:\\d\\b";
+    MemoryByteSource source(record("a") + record("b"));
+    EXPECT_EQ(exitCodeOf([&] { extractIncludedFilesFrom(source, "T:\\d", {"a", "b"}, target); }), 1);
+    EXPECT_EQ(fakePlatform().shownErrors, std::vector<std::u16string>{u"Internal error 11"});
+}
+
+TEST(TempNames, FormatsOfTheGeneratedNames) {
+    EXPECT_EQ(launcherTempDirName("C:\\T\\tsl1A2.tmp", 1700000000), "C:\\T\\tsl1A2.tmp_dir1700000000");
+    EXPECT_EQ(launcherTempDirName("x", 0x100000005LL), "x_dir5");       // low 32 bits
+    EXPECT_EQ(launcherTempDirName("x", 0xFFFFFFFFLL), "x_dir-1");       // as a signed number
+    EXPECT_EQ(probeDirectoryName(std::u16string(u"D:\\t"), 7, 0), u"D:\\t\\tsltw70");
+    EXPECT_EQ(fallbackTempFileName("C:\\T", 99), "C:\\T\\tsl99");
+    EXPECT_EQ(fallbackTempFileName("C:/T/", 99), "C:/T/tsl99");
+}
+
+}  // namespace

@@ -1,0 +1,112 @@
+#include "jvmlaunch/variable_expansion.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/unit/fake_platform.h"
+
+namespace {
+
+class VariableExpansionTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetLauncherForTest(); }
+
+    NarrowExpansionValues narrowValues{"C:\\app\\", "C:\\tmp\\e4j1\\", "C:\\jre\\bin\\..", "C:\\tmp\\"};
+
+    std::string expandNarrow(std::string text, const std::vector<std::string>& environment = {}) {
+        expandWithValues(text, narrowValues, environment);
+        return text;
+    }
+    static std::u16string expandWide(std::u16string text, const std::vector<std::u16string>& environment = {}) {
+        WideExpansionValues values{std::u16string(u"C:\\app\\"), "C:\\tmp\\e4j1\\", "C:\\jre\\bin\\..",
+                                   std::u16string(u"C:\\tmp\\")};
+        expandWithValues(text, values, environment);
+        return text;
+    }
+};
+
+TEST_F(VariableExpansionTest, EveryKeyOfTheTableInBothWidths) {
+    const char* app = "C:\\app\\";
+    const char* temp = "C:\\tmp\\e4j1\\";
+    const char* home = "C:\\jre\\bin\\..";
+    std::vector<std::pair<std::string, const char*>> rows;
+    for (const char* prefix : {"TESSEL", "ORVANE"}) {
+        std::string p = prefix;
+        for (auto [form, end] : {std::pair{"%", "%"}, std::pair{"${", "}"}}) {
+            rows.push_back({form + p + "_EXEDIR" + end, app});
+            rows.push_back({form + p + "_TEMPDIR" + end, temp});
+            rows.push_back({form + p + "_PATHLIST_SEPARATOR" + end, ";"});
+            rows.push_back({form + p + "_JVM_HOME" + end, home});
+        }
+    }
+    rows.insert(rows.end(), {{"${launcher:sys.launcherDirectory}", app},
+                             {"${launcher:sys.launcherTempDirectory}", temp},
+                             {"${launcher:sys.pathlistSeparator}", ";"},
+                             {"${launcher:sys.jvmHome}", home},
+                             {"${launcher:sys.tempDir}", "C:\\tmp\\"}});
+    for (const auto& [key, value] : rows) {
+        std::string expected = "<" + std::string(value) + ">";
+        EXPECT_EQ(expandNarrow("<" + key + ">"), expected) << key;
+        std::u16string wideKey(key.begin(), key.end());
+        EXPECT_EQ(expandWide(u"<" + wideKey + u">"), std::u16string(expected.begin(), expected.end())) << key;
+    }
+    // Keys are case-sensitive and complete; unknown references stay as written.
+    for (const char* text : {"${launcher:sys.tempdir}", "%tessel_exedir%", "%TESSEL_EXEDIR", "${NOT_SET}"})
+        EXPECT_EQ(expandNarrow(text), text);
+}
+
+TEST_F(VariableExpansionTest, ValuesAreInsertedAsTheyAre) {
+    EXPECT_EQ(expandNarrow("${launcher:sys.launcherDirectory}lib"), "C:\\app\\lib");
+    // The doubled backslash is left for the path resolution of the callers.
+    EXPECT_EQ(expandNarrow("${launcher:sys.launcherDirectory}\\lib"), "C:\\app\\\\lib");
+    EXPECT_EQ(expandWide(u"%TESSEL_PATHLIST_SEPARATOR%a%TESSEL_PATHLIST_SEPARATOR%"), u";a;");
+    narrowValues.jvmHome.clear();  // before a runtime is selected
+    EXPECT_EQ(expandNarrow("[${launcher:sys.jvmHome}]"), "[]");
+
+    // 8-bit directories in UTF-16 texts are widened byte by byte, without a code page.
+    WideExpansionValues values{std::string("C:\\caf\xE9\\"), "", "", std::string("C:\\t\xFF\\")};
+    std::u16string text = u"${launcher:sys.launcherDirectory}|${launcher:sys.tempDir}";
+    expandWithValues(text, values, {});
+    EXPECT_EQ(text, u"C:\\caf\u00E9\\|C:\\t\u00FF\\");
+}
+
+TEST_F(VariableExpansionTest, EachReplacementIsLoggedWithTheWholeText) {
+    expandNarrow("%TESSEL_EXEDIR%a;%TESSEL_EXEDIR%b");
+    expandWide(u"${X}", {u"X=1"});
+    std::u16string bytes = u"${X}";
+    replaceAll(bytes, u"${X}", std::string("\xE9"));
+    EXPECT_EQ(fakePlatform().logLines, (std::vector<std::u16string>{
+                                           u"expanding2 %TESSEL_EXEDIR% to C:\\app\\ in C:\\app\\a;%TESSEL_EXEDIR%b.",
+                                           u"expanding2 %TESSEL_EXEDIR% to C:\\app\\ in C:\\app\\a;C:\\app\\b.",
+                                           u"expanding2 ${X} to 1 in 1.",
+                                           u"expanding2 ${X} to \u00E9 in \u00E9.",
+                                       }));
+}
+
+TEST_F(VariableExpansionTest, InsertedValuesAreSearchedOnlyByLaterKeys) {
+    std::string text = "a${K}b${K}";
+    replaceAll(text, "${K}", "<${K}>");
+    EXPECT_EQ(text, "a<${K}>b<${K}>");
+    // A later row expands what an earlier one inserted, not the other way round.
+    narrowValues.launcherDirectory = "D:\\%TESSEL_JVM_HOME%\\";
+    EXPECT_EQ(expandNarrow("%TESSEL_EXEDIR%"), "D:\\C:\\jre\\bin\\..\\");
+    narrowValues.jvmHome = "%TESSEL_EXEDIR%";
+    EXPECT_EQ(expandNarrow("%TESSEL_JVM_HOME%"), "%TESSEL_EXEDIR%");
+    // Environment references follow the order of the block.
+    EXPECT_EQ(expandNarrow("${FIRST}", {"FIRST=a${OTHER}", "OTHER=b"}), "ab");
+    EXPECT_EQ(expandNarrow("${FIRST}", {"OTHER=b", "FIRST=a${OTHER}"}), "a${OTHER}");
+    // The upper-case pass sees what the own-case pass inserted.
+    EXPECT_EQ(expandWide(u"${Lower}", {u"Lower=${LOWER}x"}), u"${LOWER}xx");
+}
+
+TEST_F(VariableExpansionTest, EnvironmentNamesInTheirOwnAndUpperCase) {
+    std::vector<std::u16string> environment = {u"Path=C:\\bin", u"NOEQUALS", u"HOME=C:\\u"};
+    EXPECT_EQ(expandWide(u"${Path}|${PATH}|${path}|${HOME}|${home}", environment),
+              u"C:\\bin|C:\\bin|${path}|C:\\u|${home}");
+    EXPECT_EQ(expandNarrow("${A}", {"A=x=y"}), "x=y");
+    // Hidden per-drive entries have an empty name.
+    EXPECT_EQ(expandNarrow("${}", {"=C:=C:\\work"}), "C:=C:\\work");
+    // Launcher keys come first and win over variables of the same name.
+    EXPECT_EQ(expandNarrow("${TESSEL_EXEDIR}", {"TESSEL_EXEDIR=elsewhere"}), "C:\\app\\");
+}
+
+}  // namespace
