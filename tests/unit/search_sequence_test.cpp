@@ -120,21 +120,6 @@ TEST_F(SearchSequenceTest, NothingFoundAsksEverySourceInOrder) {
     EXPECT_EQ(sources.records, 0);
 }
 
-TEST_F(SearchSequenceTest, FirstLoadedLibraryEndsTheSearch) {
-    sources.passing = {"registry", "JAVA_HOME"};
-    sources.loadable = {"c:\\reg\\bin\\java.exe", "c:\\JAVA_HOME\\bin\\java.exe"};
-    EXPECT_TRUE(load("B.\\jre;Y;EJAVA_HOME"));
-    EXPECT_EQ(sources.trace.back(), "load c:\\reg\\bin\\java.exe");
-    EXPECT_EQ(sources.records, 1);
-
-    // The fallback pass takes an existing relative runtime that the first pass refused.
-    sources.present = {".\\jre"};
-    sources.loadable = {".\\jre\\bin\\java.exe"};
-    EXPECT_TRUE(load("B.\\jre;EJAVA_HOME"));
-    EXPECT_EQ(sources.trace.back(), "load .\\jre\\bin\\java.exe");
-    EXPECT_EQ(fakePlatform().logLines.back(), u"Loading of JVM-DLL successful");
-}
-
 TEST_F(SearchSequenceTest, MessageNamesTheLastAcceptedSourceEvenAfterLaterFailures) {
     struct {
         const char* sequence;
