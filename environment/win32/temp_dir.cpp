@@ -221,11 +221,6 @@ int extractIncludedFiles(bool createDir) {
     if (createDir) createLauncherTempDir();
 
     HANDLE file = openLauncherFile();
-    if (file == INVALID_HANDLE_VALUE) {
-        logError(u"Could not open %p %d %s", static_cast<void*>(file), static_cast<int>(GetLastError()),
-                 launcherPathWide().c_str());
-        fatalErrorText(u"Error opening media file.");
-    }
     FileByteSource source(file);
     source.seek(extractionPosition());
     FileSystemTarget target;

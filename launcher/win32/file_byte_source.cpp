@@ -1,6 +1,8 @@
 #include "launcher/win32/file_byte_source.h"
 
 #include "environment/launcher_path.h"
+#include "launcher/errors.h"
+#include "launcher/log.h"
 #include "launcher/win32/wide.h"
 
 FileByteSource::FileByteSource(HANDLE file) : file_(file) {
@@ -43,6 +45,12 @@ bool FileByteSink::write(const void* buffer, uint32_t n, uint32_t& bytesWritten,
 }
 
 HANDLE openLauncherFile() {
-    return CreateFileW(wide(launcherPathWide()), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(wide(launcherPathWide()), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        logError(u"Could not open %p %d %s", static_cast<void*>(file), static_cast<int>(GetLastError()),
+                 launcherPathWide().c_str());
+        fatalErrorText(u"Error opening media file.");
+    }
+    return file;
 }

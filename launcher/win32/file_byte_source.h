@@ -29,5 +29,6 @@ private:
     HANDLE file_;
 };
 
-// Opens the launcher's own file for reading, sharing reads and writes.
+// Opens the launcher's own file for reading, sharing reads and writes; a
+// file that cannot be opened ends the process ("Error opening media file.").
 HANDLE openLauncherFile();

@@ -4,10 +4,8 @@
 
 #include <cstdlib>
 
-namespace {
-
 // Unix paths from the build (/work/...) are reached through Wine's Z: drive.
-std::wstring windowsPath(const char* unixPath) {
+std::wstring windowsPathFromEnvironment(const char* unixPath) {
     std::wstring path = widen(unixPath ? unixPath : "");
     for (wchar_t& c : path)
         if (c == L'/') c = L'\\';
@@ -15,7 +13,7 @@ std::wstring windowsPath(const char* unixPath) {
     return path;
 }
 
-void removeTreeW(const std::wstring& directory) {
+void removeDirectoryTree(const std::wstring& directory) {
     WIN32_FIND_DATAW entry;
     HANDLE find = FindFirstFileW((directory + L"\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
@@ -24,7 +22,7 @@ void removeTreeW(const std::wstring& directory) {
             if (name == L"." || name == L"..") continue;
             std::wstring path = directory + L"\\" + name;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeTreeW(path);
+                removeDirectoryTree(path);
             } else {
                 DeleteFileW(path.c_str());
             }
@@ -33,6 +31,8 @@ void removeTreeW(const std::wstring& directory) {
     }
     RemoveDirectoryW(directory.c_str());
 }
+
+namespace {
 
 HANDLE inheritableFile(const std::wstring& path) {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
@@ -105,16 +105,16 @@ std::vector<std::string> splitLines(const std::string& text) {
 }
 
 LauncherSandbox::LauncherSandbox(const std::string& testName) {
-    std::wstring root = windowsPath(std::getenv("TESSEL_TEST_WORK"));
+    std::wstring root = windowsPathFromEnvironment(std::getenv("TESSEL_TEST_WORK"));
     CreateDirectoryW(root.c_str(), nullptr);
     directory_ = root + L"\\" + widen(testName);
-    removeTreeW(directory_);
+    removeDirectoryTree(directory_);
     CreateDirectoryW(directory_.c_str(), nullptr);
     tempDirectory_ = directory_ + L"\\tmp";
     CreateDirectoryW(tempDirectory_.c_str(), nullptr);
 }
 
-std::wstring LauncherSandbox::launcherExe() { return windowsPath(std::getenv("TESSEL_TEST_LAUNCHER")); }
+std::wstring LauncherSandbox::launcherExe() { return windowsPathFromEnvironment(std::getenv("TESSEL_TEST_LAUNCHER")); }
 
 std::wstring LauncherSandbox::makeLauncher(const std::wstring& name, const LauncherConfiguration& config) {
     std::string image = readWholeFile(launcherExe());

@@ -54,6 +54,10 @@ private:
 };
 
 std::string readWholeFile(const std::wstring& path);
+// A unix path from the build's environment as Wine's Z: drive sees it.
+std::wstring windowsPathFromEnvironment(const char* unixPath);
+// Deletes the directory with everything below it.
+void removeDirectoryTree(const std::wstring& directory);
 std::string narrow(const std::wstring& text);
 std::wstring widen(const std::string& text);
 // Lines split at CR LF or LF.

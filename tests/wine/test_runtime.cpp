@@ -7,32 +7,6 @@
 
 namespace {
 
-std::wstring windowsPath(const char* unixPath) {
-    std::wstring path = widen(unixPath ? unixPath : "");
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    if (!path.empty() && path[0] == L'\\') path = L"Z:" + path;
-    return path;
-}
-
-void removeTree(const std::wstring& directory) {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((directory + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = directory + L"\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryW(directory.c_str());
-}
-
 void createDirectories(const std::wstring& path) {
     for (size_t at = path.find(L'\\', 3); at != std::wstring::npos; at = path.find(L'\\', at + 1))
         CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
@@ -88,12 +62,12 @@ std::string fakeJavaVersionLine(const std::string& version) {
     return "openjdk version \"" + version + "\" 2019-01-15";
 }
 
-std::wstring fakeJavaBuildDirectory() { return windowsPath(std::getenv("TESSEL_FAKE_JAVA")); }
+std::wstring fakeJavaBuildDirectory() { return windowsPathFromEnvironment(std::getenv("TESSEL_FAKE_JAVA")); }
 
 std::wstring fakeJavaProgram(const std::wstring& name) { return fakeJavaBuildDirectory() + L"\\" + name; }
 
 TestRuntime::TestRuntime(const std::wstring& home, const TestRuntimeSpec& spec) : home_(home), spec_(spec) {
-    removeTree(home_);
+    removeDirectoryTree(home_);
     for (const std::wstring& bin : executableDirectories()) {
         createDirectories(bin);
         copyProgram(L"java.exe", bin + L"\\java.exe");
