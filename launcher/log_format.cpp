@@ -8,7 +8,7 @@ namespace {
 
 enum class Length { none, shortInt, longInt, longLong, int64 };
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -23,52 +23,52 @@ int readNumber(const char16_t*& p) {
 }
 
 // Parses the part of a conversion after '%'; p is left on the conversion letter.
-Spec parseSpec(const char16_t*& p, va_list& args) {
-    Spec spec;
+Directive parseDirective(const char16_t*& p, va_list& args) {
+    Directive directive;
     while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
-        spec.flags.push_back(static_cast<char>(*p++));
+        directive.flags.push_back(static_cast<char>(*p++));
     if (*p == u'*') {
-        spec.width = va_arg(args, int);
-        if (spec.width < 0) {
-            spec.flags.push_back('-');
-            spec.width = -spec.width;
+        directive.width = va_arg(args, int);
+        if (directive.width < 0) {
+            directive.flags.push_back('-');
+            directive.width = -directive.width;
         }
         ++p;
     } else if (*p >= u'0' && *p <= u'9') {
-        spec.width = readNumber(p);
+        directive.width = readNumber(p);
     }
     if (*p == u'.') {
         ++p;
         if (*p == u'*') {
-            spec.precision = va_arg(args, int);
+            directive.precision = va_arg(args, int);
             ++p;
         } else {
-            spec.precision = readNumber(p);
+            directive.precision = readNumber(p);
         }
     }
     if (p[0] == u'I' && p[1] == u'6' && p[2] == u'4') {
-        spec.length = Length::int64;
+        directive.length = Length::int64;
         p += 3;
     } else if (p[0] == u'I' && p[1] == u'3' && p[2] == u'2') {
         p += 3;
     } else if (p[0] == u'l' && p[1] == u'l') {
-        spec.length = Length::longLong;
+        directive.length = Length::longLong;
         p += 2;
     } else if (*p == u'l' || *p == u'w') {
-        spec.length = Length::longInt;
+        directive.length = Length::longInt;
         ++p;
     } else if (*p == u'h') {
-        spec.length = Length::shortInt;
+        directive.length = Length::shortInt;
         ++p;
     }
-    spec.conversion = static_cast<char>(*p);
-    return spec;
+    directive.conversion = static_cast<char>(*p);
+    return directive;
 }
 
-std::string narrowSpec(const Spec& spec, const char* lengthText, char conversion) {
-    std::string text = "%" + spec.flags;
-    if (spec.width >= 0) text += std::to_string(spec.width);
-    if (spec.precision >= 0) text += "." + std::to_string(spec.precision);
+std::string narrowFormat(const Directive& directive, const char* lengthText, char conversion) {
+    std::string text = "%" + directive.flags;
+    if (directive.width >= 0) text += std::to_string(directive.width);
+    if (directive.precision >= 0) text += "." + std::to_string(directive.precision);
     text += lengthText;
     text.push_back(conversion);
     return text;
@@ -82,50 +82,50 @@ std::u16string formatNumber(const std::string& narrowFormat, T value) {
     return widenBytes(std::string_view(buffer, static_cast<size_t>(n) < sizeof buffer ? n : sizeof buffer - 1));
 }
 
-std::u16string pad(std::u16string text, const Spec& spec) {
-    if (spec.width > 0 && text.size() < static_cast<size_t>(spec.width)) {
-        std::u16string fill(spec.width - text.size(), u' ');
-        bool left = spec.flags.find('-') != std::string::npos;
+std::u16string pad(std::u16string text, const Directive& directive) {
+    if (directive.width > 0 && text.size() < static_cast<size_t>(directive.width)) {
+        std::u16string fill(directive.width - text.size(), u' ');
+        bool left = directive.flags.find('-') != std::string::npos;
         text = left ? text + fill : fill + text;
     }
     return text;
 }
 
-std::u16string precisionCut(std::u16string text, const Spec& spec) {
-    if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision)) text.resize(spec.precision);
+std::u16string precisionCut(std::u16string text, const Directive& directive) {
+    if (directive.precision >= 0 && text.size() > static_cast<size_t>(directive.precision)) text.resize(directive.precision);
     return text;
 }
 
-std::u16string formatInteger(const Spec& spec, va_list& args) {
-    bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
-    switch (spec.length) {
+std::u16string formatInteger(const Directive& directive, va_list& args) {
+    bool isSigned = directive.conversion == 'd' || directive.conversion == 'i';
+    switch (directive.length) {
         case Length::int64:
         case Length::longLong:
-            return isSigned ? formatNumber(narrowSpec(spec, "ll", spec.conversion), va_arg(args, long long))
-                            : formatNumber(narrowSpec(spec, "ll", spec.conversion), va_arg(args, unsigned long long));
+            return isSigned ? formatNumber(narrowFormat(directive, "ll", directive.conversion), va_arg(args, long long))
+                            : formatNumber(narrowFormat(directive, "ll", directive.conversion), va_arg(args, unsigned long long));
         case Length::shortInt:
-            return isSigned ? formatNumber(narrowSpec(spec, "", spec.conversion), static_cast<short>(va_arg(args, int)))
-                            : formatNumber(narrowSpec(spec, "", spec.conversion),
+            return isSigned ? formatNumber(narrowFormat(directive, "", directive.conversion), static_cast<short>(va_arg(args, int)))
+                            : formatNumber(narrowFormat(directive, "", directive.conversion),
                                            static_cast<unsigned short>(va_arg(args, unsigned)));
         default:
             // The Windows C runtime's long is 32 bits, like int.
-            return isSigned ? formatNumber(narrowSpec(spec, "", spec.conversion), va_arg(args, int))
-                            : formatNumber(narrowSpec(spec, "", spec.conversion), va_arg(args, unsigned));
+            return isSigned ? formatNumber(narrowFormat(directive, "", directive.conversion), va_arg(args, int))
+                            : formatNumber(narrowFormat(directive, "", directive.conversion), va_arg(args, unsigned));
     }
 }
 
-std::u16string formatPointer(const Spec& spec, va_list& args) {
+std::u16string formatPointer(const Directive& directive, va_list& args) {
     // As the Windows C runtime does: upper-case hex, as many digits as a pointer has.
     auto value = reinterpret_cast<uintptr_t>(va_arg(args, void*));
-    Spec plain;
+    Directive plain;
     plain.flags = "0";
     plain.width = static_cast<int>(sizeof(void*) * 2);
-    return pad(formatNumber(narrowSpec(plain, "ll", 'X'), static_cast<unsigned long long>(value)), spec);
+    return pad(formatNumber(narrowFormat(plain, "ll", 'X'), static_cast<unsigned long long>(value)), directive);
 }
 
 // "%s" is UTF-16 unless "h" narrows it; "%S" is 8-bit unless "l" widens it.
-std::u16string formatString(const Spec& spec, va_list& args) {
-    bool wide = spec.conversion == 's' ? spec.length != Length::shortInt : spec.length == Length::longInt;
+std::u16string formatString(const Directive& directive, va_list& args) {
+    bool wide = directive.conversion == 's' ? directive.length != Length::shortInt : directive.length == Length::longInt;
     const void* pointer = va_arg(args, const void*);
     std::u16string text;
     if (!pointer) {
@@ -135,28 +135,28 @@ std::u16string formatString(const Spec& spec, va_list& args) {
     } else {
         text = widenBytes(static_cast<const char*>(pointer));
     }
-    return pad(precisionCut(std::move(text), spec), spec);
+    return pad(precisionCut(std::move(text), directive), directive);
 }
 
-std::u16string formatCharacter(const Spec& spec, va_list& args) {
+std::u16string formatCharacter(const Directive& directive, va_list& args) {
     int value = va_arg(args, int);
-    bool wide = spec.conversion == 'c' ? spec.length != Length::shortInt : spec.length == Length::longInt;
+    bool wide = directive.conversion == 'c' ? directive.length != Length::shortInt : directive.length == Length::longInt;
     char16_t c = wide ? static_cast<char16_t>(value) : static_cast<unsigned char>(value);
-    return pad(std::u16string(1, c), spec);
+    return pad(std::u16string(1, c), directive);
 }
 
-std::u16string formatConversion(const Spec& spec, va_list& args) {
-    switch (spec.conversion) {
+std::u16string formatConversion(const Directive& directive, va_list& args) {
+    switch (directive.conversion) {
         case 'd': case 'i': case 'u': case 'x': case 'X': case 'o':
-            return formatInteger(spec, args);
+            return formatInteger(directive, args);
         case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
-            return formatNumber(narrowSpec(spec, "", spec.conversion), va_arg(args, double));
+            return formatNumber(narrowFormat(directive, "", directive.conversion), va_arg(args, double));
         case 'p':
-            return formatPointer(spec, args);
+            return formatPointer(directive, args);
         case 's': case 'S':
-            return formatString(spec, args);
+            return formatString(directive, args);
         case 'c': case 'C':
-            return formatCharacter(spec, args);
+            return formatCharacter(directive, args);
         default:
             return {};
     }
@@ -178,9 +178,9 @@ std::u16string formatWideV(const char16_t* format, va_list args) {
             out.push_back(u'%');
             continue;
         }
-        Spec spec = parseSpec(p, ap);
+        Directive directive = parseDirective(p, ap);
         if (!*p) break;
-        out += formatConversion(spec, ap);
+        out += formatConversion(directive, ap);
     }
     va_end(ap);
     return out;
