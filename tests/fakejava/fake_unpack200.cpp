@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/fakejava/file_bytes.h"
+
 namespace {
 
 std::wstring ownDirectory() {
@@ -21,13 +23,7 @@ std::string readFile(const std::wstring& path, bool* found = nullptr) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (found) *found = file != INVALID_HANDLE_VALUE;
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+    return readAndCloseFile(file);
 }
 
 bool writeFile(const std::wstring& path, const std::string& bytes, bool append) {

@@ -134,13 +134,10 @@ void TestRuntime::touchExecutables(int secondsLater) {
     }
 }
 
-int TestRuntime::javaStarts() const { return static_cast<int>(javaStartCommandLines().size()); }
-
-std::vector<std::string> TestRuntime::javaStartCommandLines() const {
-    std::vector<std::string> lines;
-    for (const std::wstring& bin : executableDirectories())
-        for (const std::string& line : nonEmptyLines(bin + L"\\starts.log")) lines.push_back(line);
-    return lines;
+int TestRuntime::javaStarts() const {
+    size_t starts = 0;
+    for (const std::wstring& bin : executableDirectories()) starts += nonEmptyLines(bin + L"\\starts.log").size();
+    return static_cast<int>(starts);
 }
 
 void TestRuntime::clearStarts() {
@@ -167,18 +164,6 @@ bool setRegistryString(HKEY hive, const std::wstring& key, const std::wstring& n
     LONG result = RegSetValueExW(handle, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
                                  reinterpret_cast<const BYTE*>(value.c_str()),
                                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(handle);
-    return result == ERROR_SUCCESS;
-}
-
-bool setRegistryBinary(HKEY hive, const std::wstring& key, const std::wstring& name, const std::string& bytes,
-                       RegistryView view) {
-    HKEY handle;
-    if (RegCreateKeyExW(hive, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | viewFlag(view), nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS)
-        return false;
-    LONG result = RegSetValueExW(handle, name.empty() ? nullptr : name.c_str(), 0, REG_BINARY,
-                                 reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
     RegCloseKey(handle);
     return result == ERROR_SUCCESS;
 }

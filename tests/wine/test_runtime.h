@@ -80,10 +80,8 @@ public:
     // in place would.
     void touchExecutables(int secondsLater = 10);
 
-    // Starts of java.exe/javaw.exe across all bin directories, and each
-    // start's command line (as GetCommandLine gave it), oldest first.
+    // Starts of java.exe/javaw.exe across all bin directories.
     int javaStarts() const;
-    std::vector<std::string> javaStartCommandLines() const;
     void clearStarts();
 
     // Command lines the fake unpack200.exe was started with.
@@ -110,8 +108,6 @@ enum class RegistryView {
 // Creates the key (and its parents) and sets a REG_SZ value; "" names the
 // default value.
 bool setRegistryString(HKEY hive, const std::wstring& key, const std::wstring& name, const std::wstring& value,
-                       RegistryView view = RegistryView::standard);
-bool setRegistryBinary(HKEY hive, const std::wstring& key, const std::wstring& name, const std::string& bytes,
                        RegistryView view = RegistryView::standard);
 // Creates the key without values.
 bool createRegistryKey(HKEY hive, const std::wstring& key, RegistryView view = RegistryView::standard);
