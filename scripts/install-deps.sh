@@ -18,4 +18,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
 fi
 $SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $need
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $need
