@@ -1,12 +1,18 @@
 #!/bin/sh
-# Builds everything, makes a demo launcher file and runs it under Wine with
-# the diagnostic log on, then prints the log: the launcher walking its start-up.
+# Builds everything, makes a demo launcher file with the test Java runtime in
+# "jre" beside it, runs it under Wine with the diagnostic log on and prints
+# the log: the launcher walking its start-up, finding and loading the runtime.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/install-deps.sh"
 sh "$root/scripts/build.sh"
 demo="$root/build/demo"
-mkdir -p "$demo"
+fake="$root/build/win32/tests/fakejava"
+rm -rf "$demo"
+mkdir -p "$demo/jre/bin/client"
+cp "$fake/java.exe" "$fake/javaw.exe" "$demo/jre/bin/"
+cp "$fake/jvm.dll" "$demo/jre/bin/client/"
+printf 'line=java version "1.8.0_191"\n' > "$demo/jre/bin/fakejava.cfg"
 "$root/build/native/builder/tessel-make-launcher" "$root/dist/launcher.exe" "$demo/demo.exe" \
   107=1 122=com.example.Main "128=B.\\jre;Y;EJAVA_HOME;EJDK_HOME;" 2001=t m1000=Demo
 export WINEPREFIX="$root/build/win32/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
