@@ -4,6 +4,7 @@
 #include "launcher/config_readers.h"
 #include "launcher/errors.h"
 #include "launcher/log.h"
+#include "launcher/text.h"
 
 namespace {
 
@@ -29,14 +30,9 @@ bool isOnlyDotsAndSpaces(const std::string& component) {
 }  // namespace
 
 std::vector<std::string> includedFileNames(const std::string& nameList, int count) {
-    std::vector<std::string> names;
-    size_t start = 0;
-    while (static_cast<int>(names.size()) < count && start <= nameList.size()) {
-        size_t end = nameList.find(';', start);
-        if (end == std::string::npos) end = nameList.size();
-        if (end > start) names.push_back(nameList.substr(start, end - start));
-        start = end + 1;
-    }
+    std::vector<std::string> names = splitList(nameList, ';');
+    if (count < 0) count = 0;
+    if (names.size() > static_cast<size_t>(count)) names.resize(count);
     return names;
 }
 

@@ -51,6 +51,9 @@ void collapseBackslashes(std::string& path);
 // To the code page of the file functions; replaced is set when a character
 // could not be represented.
 std::string toAnsi(std::u16string_view text, bool* replaced = nullptr);
+// From the code page of the file functions; none when the system cannot
+// convert the text.
+std::optional<std::u16string> fromAnsi(const std::string& text);
 
 // The short (8.3) form through the command interpreter, or none.
 std::optional<std::string> shortPathViaShell(const std::u16string& path);

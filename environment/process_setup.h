@@ -21,8 +21,6 @@ void rebootMachine();
 
 // The system-independent part of prependNativeLibraryPath.
 
-// The non-empty elements of a ";"-separated list, in order.
-std::vector<std::string> splitPathList(const std::string& list);
 // The directories joined with ";", a final ";" when there are any, then the
 // old PATH. Nothing is cut: the system decides what is too long.
 std::u16string pathWithNativeDirectories(const std::vector<std::u16string>& directories, const std::u16string& oldPath);

@@ -52,6 +52,6 @@ std::string siblingJreJavaExe(const std::string& javaExePath);
 // directory + "..".
 std::string jvmHomeFor(const std::string& javaExePath);
 // oldPath + ";" + binDirectory.
-std::string extendedPath(const std::string& oldPath, const std::string& binDirectory);
+std::u16string extendedPath(const std::u16string& oldPath, const std::u16string& binDirectory);
 // The preferred variant (if any) followed by kVmVariants.
 std::vector<std::string> vmVariantOrder(const std::string& preferred);

@@ -33,8 +33,8 @@ std::string siblingJreJavaExe(const std::string& javaExePath) {
 
 std::string jvmHomeFor(const std::string& javaExePath) { return javaExeDirectory(javaExePath) + ".."; }
 
-std::string extendedPath(const std::string& oldPath, const std::string& binDirectory) {
-    return oldPath + ";" + binDirectory;
+std::u16string extendedPath(const std::u16string& oldPath, const std::u16string& binDirectory) {
+    return oldPath + u";" + binDirectory;
 }
 
 std::vector<std::string> vmVariantOrder(const std::string& preferred) {

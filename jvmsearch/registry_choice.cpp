@@ -41,15 +41,3 @@ std::optional<JvmCandidate> newerOrSecond(const std::optional<JvmCandidate>& fir
     if (first && second) return isNewerVersion(first->version, second->version) ? first : second;
     return first ? first : second;
 }
-
-std::vector<std::string> installationDirectories(const std::string& value) {
-    std::vector<std::string> directories;
-    size_t start = 0;
-    while (start <= value.size()) {
-        size_t end = value.find(';', start);
-        if (end == std::string::npos) end = value.size();
-        if (end > start) directories.push_back(value.substr(start, end - start));
-        start = end + 1;
-    }
-    return directories;
-}

@@ -33,6 +33,3 @@ void keepNewestLocated(std::optional<JvmCandidate>& best, const JvmCandidate& ca
 // when the other is missing.
 std::optional<JvmCandidate> newerOrSecond(const std::optional<JvmCandidate>& first,
                                           const std::optional<JvmCandidate>& second);
-
-// The installation directories of a recorded value, empty pieces skipped.
-std::vector<std::string> installationDirectories(const std::string& value);

@@ -3,6 +3,7 @@
 #include "launcher/config_store.h"
 #include "launcher/errors.h"
 #include "launcher/log.h"
+#include "launcher/text.h"
 
 namespace {
 
@@ -113,13 +114,7 @@ void showFailure(const SearchFailureMessage& message) {
 
 std::vector<SearchEntry> parseSearchSequence(const std::string& sequence) {
     std::vector<SearchEntry> entries;
-    size_t start = 0;
-    while (start <= sequence.size()) {
-        size_t end = sequence.find(';', start);
-        if (end == std::string::npos) end = sequence.size();
-        if (end > start) entries.push_back({sequence[start], sequence.substr(start + 1, end - start - 1)});
-        start = end + 1;
-    }
+    for (const std::string& entry : splitList(sequence, ';')) entries.push_back({entry[0], entry.substr(1)});
     return entries;
 }
 

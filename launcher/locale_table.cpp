@@ -1,13 +1,17 @@
 #include "launcher/locale_table.h"
 
-#include <iterator>
 #include <string_view>
 
 #include "launcher/log.h"
 
 namespace {
 
-// Keeps the older Java codes "iw" and "in"; every id occurs once.
+struct LanguageRow {
+    uint16_t languageId;
+    const char* locale;
+};
+
+// Searched in order. Keeps the older Java codes "iw" and "in"; every id occurs once.
 const LanguageRow rows[] = {
     {0x0001, "ar"}, {0x0002, "bg"}, {0x0003, "ca"}, {0x0004, "zh"}, {0x0005, "cs"},
     {0x0006, "da"}, {0x0007, "de"}, {0x0008, "el"}, {0x0009, "en"}, {0x000A, "es"},
@@ -63,9 +67,6 @@ const LanguageRow rows[] = {
 const char16_t formatAsDefaultOption[] = u"-Dsun.locale.formatasdefault=";
 
 }  // namespace
-
-const LanguageRow* languageTable() { return rows; }
-size_t languageTableSize() { return std::size(rows); }
 
 std::string localeForLanguageId(uint16_t languageId) {
     for (uint16_t id : {languageId, static_cast<uint16_t>(languageId & 0x3FF)}) {

@@ -2,22 +2,12 @@
 // to select its messages and hands to the VM.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "launcher/command_line.h"
-
-struct LanguageRow {
-    uint16_t languageId;
-    const char* locale;
-};
-
-// The rows in search order.
-const LanguageRow* languageTable();
-size_t languageTableSize();
 
 // The row of the exact id, else the row of its primary language (low 10
 // bits), else "en".

@@ -54,3 +54,15 @@ std::u16string substituteFirstPlaceholder(std::u16string text, std::u16string_vi
     if (at != std::u16string::npos) text.replace(at, 3, argument);
     return text;
 }
+
+std::vector<std::string> splitList(std::string_view text, char separator) {
+    std::vector<std::string> elements;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find(separator, start);
+        if (end == std::string_view::npos) end = text.size();
+        if (end > start) elements.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return elements;
+}

@@ -11,20 +11,6 @@
 
 namespace {
 
-// Calls a system function that returns the length it wrote, or the size it
-// needs when the buffer is too small; paths longer than 6000 grow the buffer.
-template <typename Char, typename Call>
-std::basic_string<Char> sizedQuery(Call call) {
-    std::vector<Char> buffer(6000);
-    DWORD n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n >= buffer.size()) {
-        buffer.resize(n + 1);
-        n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
-    }
-    if (n == 0 || n >= buffer.size()) return {};
-    return std::basic_string<Char>(buffer.data(), n);
-}
-
 // GetModuleFileName fills the buffer when it is too small instead of telling the size.
 template <typename Char, typename Call>
 std::basic_string<Char> moduleFileName(Call call) {
@@ -37,18 +23,7 @@ std::basic_string<Char> moduleFileName(Call call) {
     return {};
 }
 
-std::u16string toU16(const std::wstring& text) { return std::u16string(utf16(text.c_str()), text.size()); }
-
 UINT fileCodePage() { return AreFileApisANSI() ? CP_ACP : CP_OEMCP; }
-
-std::u16string fromAnsi(const std::string& text) {
-    int n = MultiByteToWideChar(fileCodePage(), 0, text.c_str(), -1, nullptr, 0);
-    if (n <= 0) return {};
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(fileCodePage(), 0, text.c_str(), -1, out.data(), n);
-    out.resize(static_cast<size_t>(n - 1));
-    return toU16(out);
-}
 
 std::string fullPathAnsi(const std::string& path) {
     return sizedQuery<char>([&](char* b, DWORD n) { return GetFullPathNameA(path.c_str(), n, b, nullptr); });
@@ -172,11 +147,12 @@ std::string canonicalPath(const std::string& path, bool keepCase) {
     if (!full.empty()) resolved = full;
     if (!keepCase) {
         // Through UTF-16, so trail bytes of double-byte code pages stay as they are.
-        std::u16string text = fromAnsi(resolved);
-        lowerAsciiLetters(text);
-        bool replaced = false;
-        std::string lowered = toAnsi(text, &replaced);
-        if (!replaced) resolved = lowered;
+        if (std::optional<std::u16string> text = fromAnsi(resolved)) {
+            lowerAsciiLetters(*text);
+            bool replaced = false;
+            std::string lowered = toAnsi(*text, &replaced);
+            if (!replaced) resolved = lowered;
+        }
     }
     collapseBackslashes(resolved);
     return resolved;
@@ -212,8 +188,18 @@ bool findFile(const std::u16string& path, uint64_t* lastWrite) {
 bool pathExists(const std::string& path) { return isDriveRootText(widenBytes(path)) || findFile(path); }
 bool pathExists(const std::u16string& path) { return isDriveRootText(path) || findFile(path); }
 
+std::optional<std::u16string> fromAnsi(const std::string& text) {
+    if (text.empty()) return std::u16string();
+    int size = static_cast<int>(text.size());
+    int n = MultiByteToWideChar(fileCodePage(), 0, text.data(), size, nullptr, 0);
+    if (n <= 0) return std::nullopt;
+    std::wstring converted(static_cast<size_t>(n), L'\0');
+    if (MultiByteToWideChar(fileCodePage(), 0, text.data(), size, converted.data(), n) != n) return std::nullopt;
+    return toU16(converted);
+}
+
 void collapseBackslashes(std::string& path) {
-    std::u16string text = fromAnsi(path);
+    std::u16string text = fromAnsi(path).value_or(std::u16string());
     if (text.empty()) return;
     collapseBackslashes(text);
     bool replaced = false;

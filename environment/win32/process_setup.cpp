@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "environment/launcher_path.h"
+#include "environment/win32/process_environment.h"
 #include "environment/win32/shutdown_privilege.h"
 #include "jvmlaunch/variable_expansion.h"
 #include "launcher/config_store.h"
 #include "launcher/log.h"
+#include "launcher/text.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -20,32 +21,6 @@ bool consoleAttached = false;
 template <typename Fn>
 Fn kernelEntry(const char* name) {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
-}
-
-UINT fileCodePage() { return AreFileApisANSI() ? CP_ACP : CP_OEMCP; }
-
-// False when the system cannot convert a non-empty text.
-bool fromFileCodePage(const std::string& text, std::u16string& result) {
-    result.clear();
-    if (text.empty()) return true;
-    int size = static_cast<int>(text.size());
-    int n = MultiByteToWideChar(fileCodePage(), 0, text.data(), size, nullptr, 0);
-    if (n <= 0) return false;
-    std::wstring converted(n, L'\0');
-    if (MultiByteToWideChar(fileCodePage(), 0, text.data(), size, converted.data(), n) != n) return false;
-    result.assign(utf16(converted.c_str()), converted.size());
-    return true;
-}
-
-std::u16string environmentValue(const wchar_t* name) {
-    // The value may change between the two calls; ask again until it fits.
-    for (DWORD capacity = GetEnvironmentVariableW(name, nullptr, 0); capacity > 0;) {
-        std::wstring buffer(capacity, L'\0');
-        DWORD length = GetEnvironmentVariableW(name, buffer.data(), capacity);
-        if (length < capacity) return std::u16string(utf16(buffer.c_str()), length);
-        capacity = length;
-    }
-    return std::u16string();
 }
 
 }  // namespace
@@ -87,10 +62,10 @@ uintptr_t addDllSearchDirectory(const std::string& directory) {
     using AddFn = void*(WINAPI*)(PCWSTR);
     auto add = kernelEntry<AddFn>("AddDllDirectory");
     if (!add) return 0;
-    std::u16string path;
-    if (!fromFileCodePage(directory, path)) return 0;
-    logLine(u"Adding DLL directory %s", path.c_str());
-    return reinterpret_cast<uintptr_t>(add(wide(path)));
+    std::optional<std::u16string> path = fromAnsi(directory);
+    if (!path) return 0;
+    logLine(u"Adding DLL directory %s", path->c_str());
+    return reinterpret_cast<uintptr_t>(add(wide(*path)));
 }
 
 void removeDllSearchDirectory(uintptr_t cookie) {
@@ -116,27 +91,22 @@ void prependNativeLibraryPath() {
     logLine(u"native lib dir is %S", list.c_str());
     expandVariablesNarrow(list);
     std::vector<std::u16string> directories;
-    for (const std::string& element : splitPathList(list)) {
+    for (const std::string& element : splitList(list, ';')) {
         std::string resolved = resolveAgainstLauncherDir(element);
         if (resolved.empty()) continue;
         // The cookies are not kept: these directories stay for the process's life.
         addDllSearchDirectory(resolved);
-        std::u16string directory;
-        if (fromFileCodePage(resolved, directory)) directories.push_back(directory);
+        if (std::optional<std::u16string> directory = fromAnsi(resolved)) directories.push_back(*directory);
     }
-    // Built in UTF-16, so that entries of the old PATH outside the ANSI code
-    // page survive for the VM and its child processes.
-    std::u16string path = pathWithNativeDirectories(directories, environmentValue(L"PATH"));
+    std::u16string path =
+        pathWithNativeDirectories(directories, environmentVariable(L"PATH").value_or(std::u16string()));
     std::string logged = toAnsi(path);
-    if (SetEnvironmentVariableW(L"PATH", wide(path))) {
+    if (setProcessPath(path)) {
         logLine(u"Setting PATH (native libs) %S", logged.c_str());
     } else {
         logError(u"Setting PATH (native libs) %S failed with error %d", logged.c_str(),
                  static_cast<int>(GetLastError()));
     }
-    // The C runtime keeps a copy of its own; both views must agree.
-    std::u16string assignment = u"PATH=" + path;
-    _wputenv(wide(assignment));
 }
 
 void rebootMachine() {

@@ -28,16 +28,12 @@ int freshRandom() {
     return rand();
 }
 
+// Empty answers count as absent.
 template <typename Char, typename Call>
 std::optional<std::basic_string<Char>> query(Call call) {
-    std::vector<Char> buffer(6000);
-    DWORD n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
-    if (n >= buffer.size()) {
-        buffer.resize(n + 1);
-        n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
-    }
-    if (n == 0 || n >= buffer.size()) return std::nullopt;
-    return std::basic_string<Char>(buffer.data(), n);
+    std::basic_string<Char> text = sizedQuery<Char>(call);
+    if (text.empty()) return std::nullopt;
+    return text;
 }
 
 std::optional<std::u16string> asU16(const std::optional<std::wstring>& text) {

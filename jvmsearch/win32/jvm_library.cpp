@@ -3,54 +3,26 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdlib>
 
 #include "environment/launcher_path.h"
 #include "environment/process_setup.h"
+#include "environment/win32/process_environment.h"
 #include "jvmsearch/selected_runtime.h"
 #include "launcher/config_store.h"
 #include "launcher/log.h"
+#include "launcher/text.h"
 
 namespace {
 
 const int32_t kPreferredVmVariant = 152;
 
-struct PathValue {
-    bool set = false;
-    std::string text;
-};
-
-PathValue readPath() {
-    PathValue value;
-    // The value may change between the two calls; ask again until it fits.
-    for (DWORD capacity = 256;;) {
-        std::string buffer(capacity, '\0');
-        SetLastError(ERROR_SUCCESS);
-        DWORD length = GetEnvironmentVariableA("PATH", buffer.data(), capacity);
-        if (length == 0) {
-            value.set = GetLastError() != ERROR_ENVVAR_NOT_FOUND;
-            return value;
-        }
-        if (length < capacity) {
-            value.set = true;
-            value.text.assign(buffer.data(), length);
-            return value;
-        }
-        capacity = length + 1;
-    }
-}
-
-// Both the system's environment and the C runtime's copy, so that getenv
-// and child processes agree. _putenv first: it also writes the system's
-// copy, and our own call decides what is logged.
-void writePath(const PathValue& value) {
-    std::string entry = "PATH=" + value.text;
-    _putenv(entry.c_str());
-    BOOL ok = SetEnvironmentVariableA("PATH", value.set ? value.text.c_str() : nullptr);
-    if (ok)
-        logLine(u"Setting PATH %S", value.text.c_str());
+// PATH is rewritten in UTF-16, so entries outside the ANSI code page stay intact.
+void writePath(const std::optional<std::u16string>& value) {
+    std::string logged = toAnsi(value.value_or(std::u16string()));
+    if (setProcessPath(value))
+        logLine(u"Setting PATH %S", logged.c_str());
     else
-        logLine(u"Setting PATH %S failed with error %d", value.text.c_str(), static_cast<int>(GetLastError()));
+        logLine(u"Setting PATH %S failed with error %d", logged.c_str(), static_cast<int>(GetLastError()));
 }
 
 }  // namespace
@@ -67,8 +39,8 @@ JvmModule tryJvmDll(const std::string& binDirectory, const std::string& subdirec
 JvmModule loadJvmDllFromBin(const std::string& javaExePath) {
     std::string bin = javaBinDirectory(javaExePath);
     uintptr_t cookie = addDllSearchDirectory(bin);
-    PathValue before = readPath();
-    writePath({true, extendedPath(before.text, bin)});
+    std::optional<std::u16string> before = environmentVariable(L"PATH");
+    writePath(extendedPath(before.value_or(std::u16string()), fromAnsi(bin).value_or(widenBytes(bin))));
 
     JvmModule module = nullptr;
     for (const std::string& variant : vmVariantOrder(getConfigString(kPreferredVmVariant, 200))) {

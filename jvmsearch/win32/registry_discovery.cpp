@@ -9,6 +9,7 @@
 #include "jvmsearch/registry_choice.h"
 #include "launcher/config_store.h"
 #include "launcher/log.h"
+#include "launcher/text.h"
 
 namespace {
 
@@ -34,10 +35,9 @@ std::optional<std::string> queryString(HKEY key, const char* name, DWORD limit) 
     return data;
 }
 
-std::optional<std::string> readString(HKEY hive, const std::string& path, const char* name, DWORD limit,
-                                      REGSAM view = 0) {
+std::optional<std::string> readString(HKEY hive, const std::string& path, const char* name, DWORD limit) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(hive, path.c_str(), 0, KEY_READ | view, &key) != ERROR_SUCCESS) return std::nullopt;
+    if (RegOpenKeyExA(hive, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
     std::optional<std::string> value = queryString(key, name, limit);
     RegCloseKey(key);
     return value;
@@ -152,7 +152,7 @@ Lookup installationIn(HKEY hive, REGSAM view, const std::string& appId, const Bo
         return Lookup::notFound;
     }
     logLine(u"found installations: %S", value->c_str());
-    for (const std::string& directory : installationDirectories(*value)) {
+    for (const std::string& directory : splitList(*value, ';')) {
         std::string home = directory + "\\jre";
         JvmCandidate probe;
         if (!javaExeForHome(probe.javaExe, home)) {

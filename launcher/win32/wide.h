@@ -2,10 +2,29 @@
 // representation: 16-bit code units.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
+#include <vector>
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide characters are UTF-16 code units");
 
 inline const wchar_t* wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 inline const char16_t* utf16(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 inline std::u16string toU16(const wchar_t* text) { return text ? std::u16string(utf16(text)) : std::u16string(); }
+inline std::u16string toU16(const std::wstring& text) { return std::u16string(utf16(text.c_str()), text.size()); }
+
+// Calls a system function that returns the length it wrote, or the size it
+// needs when the buffer is too small; a result longer than 6000 grows the
+// buffer. Empty when the call fails.
+template <typename Char, typename Call>
+std::basic_string<Char> sizedQuery(Call call) {
+    std::vector<Char> buffer(6000);
+    DWORD n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n >= buffer.size()) {
+        buffer.resize(n + 1);
+        n = call(buffer.data(), static_cast<DWORD>(buffer.size()));
+    }
+    if (n == 0 || n >= buffer.size()) return {};
+    return std::basic_string<Char>(buffer.data(), n);
+}

@@ -17,10 +17,10 @@ TEST(JvmLibraryPaths, HomeBinAndSiblingFollowTheExecutableName) {
 TEST(JvmLibraryPaths, ShortPathsNeverUnderflowAndLongValuesStayWhole) {
     EXPECT_EQ(javaExeDirectory("a.exe"), "");
     EXPECT_EQ(jvmHomeFor("x"), "..");
-    EXPECT_EQ(extendedPath("", "c:\\jre\\bin"), ";c:\\jre\\bin");
-    std::string extended = extendedPath(std::string(30000, 'p'), "c:\\jre\\bin");
+    EXPECT_EQ(extendedPath(u"", u"c:\\jre\\bin"), u";c:\\jre\\bin");
+    std::u16string extended = extendedPath(std::u16string(30000, u'p'), u"c:\\jre\\bin");
     EXPECT_EQ(extended.size(), 30000u + 1 + 10);
-    EXPECT_EQ(extended.substr(29998), "pp;c:\\jre\\bin");
+    EXPECT_EQ(extended.substr(29998), u"pp;c:\\jre\\bin");
 }
 
 TEST(JvmLibraryPaths, PreferredVariantComesBeforeTheFixedOrder) {

@@ -100,6 +100,17 @@ TEST_F(JvmLibrary, FailedCandidateLeavesALongPathAsItWas) {
     EXPECT_EQ(runtimePath(), longPath + ";" + narrow(good.binDirectory()));
 }
 
+TEST_F(JvmLibrary, PathEntriesOutsideTheAnsiCodePageSurviveTheExtension) {
+    // U+0100 has no form in the ANSI code page: an 8-bit rewrite would make it "?".
+    std::wstring entry = L"C:\\\x0100x";
+    SetEnvironmentVariableW(L"PATH", entry.c_str());
+    TestRuntime good(sandbox.directory() + L"\\jre", TestRuntimeSpec{});
+    ASSERT_NE(loadJvmDll(narrow(good.javaExe())), nullptr);
+    wchar_t path[512] = {};
+    GetEnvironmentVariableW(L"PATH", path, 512);
+    EXPECT_EQ(std::wstring(path), entry + L";" + good.binDirectory());
+}
+
 TEST_F(JvmLibrary, FailedCandidateLeavesAnUnsetPathUnset) {
     _putenv("PATH=");
     SetEnvironmentVariableA("PATH", nullptr);
