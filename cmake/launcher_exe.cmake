@@ -1,5 +1,6 @@
-# The generic launcher: a 32-bit GUI executable, stripped so that its file
-# ends with its last section, where the configuration block is appended.
+# The generic launcher: a GUI executable, stripped so that its file ends with
+# its last section, where the configuration block is appended. The 32-bit one
+# is dist/launcher.exe, the 64-bit one dist/launcher64.exe.
 # The core calls back into the shell (log, error display), hence the repeat.
 add_executable(launcher WIN32 ${PROJECT_SOURCE_DIR}/launcher/win32/main.cpp
   ${PROJECT_SOURCE_DIR}/resources/launcher.rc)
@@ -7,7 +8,9 @@ tessel_target(launcher)
 target_link_libraries(launcher PRIVATE tessel_win32 tessel_core tessel_win32)
 target_link_options(launcher PRIVATE -s)
 set(TESSEL_DIST_DIR ${PROJECT_SOURCE_DIR}/dist CACHE PATH "Where the launcher executable is copied")
+set(TESSEL_LAUNCHER_NAME_x86 launcher.exe)
+set(TESSEL_LAUNCHER_NAME_x64 launcher64.exe)
 add_custom_command(TARGET launcher POST_BUILD
   COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/finish_launcher.sh $<TARGET_FILE:launcher>
   COMMAND ${CMAKE_COMMAND} -E make_directory ${TESSEL_DIST_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:launcher> ${TESSEL_DIST_DIR}/launcher.exe)
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:launcher> ${TESSEL_DIST_DIR}/${TESSEL_LAUNCHER_NAME_${TESSEL_ARCH}})

@@ -1,5 +1,6 @@
 #include "jvmsearch/search_sequence.h"
 
+#include "launcher/architecture.h"
 #include "launcher/config_store.h"
 #include "launcher/errors.h"
 #include "launcher/log.h"
@@ -133,19 +134,20 @@ std::string locationFileLine(std::string line) {
     return line;
 }
 
-SearchFailureMessage failureMessageFor(JvmSource source, const std::string& location) {
+SearchFailureMessage failureMessageFor(JvmSource source, const std::string& location,
+                                       const Architecture& architecture) {
     switch (source) {
         case JvmSource::Directory:
-            return {msgJavaDamaged, location};
+            return {architecture.msgJavaDamaged, location};
         case JvmSource::EnvironmentVariable:
-            return {msgVariableNoJava, location};
+            return {architecture.msgVariableNoJava, location};
         case JvmSource::Registry:
             return {msgVmStartFailed, std::nullopt};
         case JvmSource::SearchPath:
         case JvmSource::None:
             break;
     }
-    return {msgNoJava, std::string("32")};
+    return {msgNoJava, std::to_string(architecture.bits)};
 }
 
 void* searchJvm(SearchSources& sources, SearchState& state) {
@@ -184,7 +186,7 @@ bool loadDllWith(SearchSources& sources, bool showErrors, const char* presetLoca
                                                             state.minimum, state.maximum, true);
         if (!accepted) {
             logError(u"Provided JVM unusable");
-            if (showErrors) showErrorMessageNarrow(msgNoJava, "32");
+            if (showErrors) showFailure(failureMessageFor(JvmSource::None, std::string()));
             return false;
         }
         module = accept(sources, state, JvmSource::Directory, presetLocation);
@@ -192,7 +194,7 @@ bool loadDllWith(SearchSources& sources, bool showErrors, const char* presetLoca
         module = searchJvm(sources, state);
         if (state.source == JvmSource::None) {
             logError(u"No JVM found");
-            if (showErrors) showErrorMessageNarrow(msgNoJava, "32");
+            if (showErrors) showFailure(failureMessageFor(JvmSource::None, std::string()));
             return false;
         }
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "jvmsearch/version_rules.h"
+#include "launcher/architecture.h"
 
 // The kind of source that produced the last accepted candidate; it picks the
 // error message when no library could be loaded.
@@ -37,8 +38,11 @@ struct SearchFailureMessage {
     std::optional<std::string> argument;  // none for message 1005
 };
 
-// The message shown when a candidate was accepted but no library loaded.
-SearchFailureMessage failureMessageFor(JvmSource source, const std::string& location);
+// The message shown when no library loaded, by the source of the last
+// accepted candidate (None: no candidate at all). The launcher names its own
+// bitness and raises the variants for runtimes it can load.
+SearchFailureMessage failureMessageFor(JvmSource source, const std::string& location,
+                                       const Architecture& architecture = launcherArchitecture);
 
 // Everything the search asks of the system. The Win32 shell implements it
 // with the registry, the file system and LoadLibrary; tests replace it.

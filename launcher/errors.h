@@ -16,8 +16,10 @@ enum MessageId {
     msgMainMethod = 1011,
     msgPowerUser = 1015,
     msgNoJava = 1016,
-    msgVariableNoJava = 1017,
-    msgJavaDamaged = 1019,
+    msgVariableNoJava32 = 1017,
+    msgVariableNoJava64 = 1018,
+    msgJavaDamaged32 = 1019,
+    msgJavaDamaged64 = 1020,
 };
 
 // The message with its argument substituted for the first "{0}".

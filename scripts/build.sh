@@ -1,10 +1,13 @@
 #!/bin/sh
-# Configures and builds both trees: build/native (portable core and unit
-# tests, with sanitizers) and build/win32 (the launcher and the Windows tests).
+# Configures and builds the three trees: build/native (portable core, unit
+# tests and builder, with sanitizers), build/x86 and build/x64 (the 32-bit and
+# the 64-bit launcher, each with its Windows tests and test runtime).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmake -S "$root" -B "$root/build/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$root/build/native"
-cmake -S "$root" -B "$root/build/win32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  --toolchain "$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$root/build/win32"
+for arch in x86 x64; do
+  cmake -S "$root" -B "$root/build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSEL_ARCH=$arch \
+    --toolchain "$root/cmake/mingw.cmake" >/dev/null
+  cmake --build "$root/build/$arch"
+done

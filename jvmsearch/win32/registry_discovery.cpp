@@ -7,6 +7,8 @@
 
 #include "jvmsearch/java_probe.h"
 #include "jvmsearch/registry_choice.h"
+#include "jvmsearch/runtime_architecture.h"
+#include "launcher/architecture.h"
 #include "launcher/config_store.h"
 #include "launcher/log.h"
 #include "launcher/text.h"
@@ -56,11 +58,16 @@ std::vector<std::string> subkeyNames(HKEY key) {
     return names;
 }
 
+// Registry sources rank what they find, so a runtime of the other
+// architecture is refused before it can outrank one that loads.
+bool probe(JvmCandidate& candidate, const Bounds& bounds, bool allowBeta) {
+    return runtimeFitsLauncher(candidate.javaExe) &&
+           checkJavaExe(candidate.javaExe, candidate.version, bounds.minimum, bounds.maximum, allowBeta, true);
+}
+
 std::optional<JvmCandidate> probeHome(const std::string& home, const Bounds& bounds) {
     JvmCandidate candidate;
-    if (!javaExeForHome(candidate.javaExe, home)) return std::nullopt;
-    if (!checkJavaExe(candidate.javaExe, candidate.version, bounds.minimum, bounds.maximum, false, true))
-        return std::nullopt;
+    if (!javaExeForHome(candidate.javaExe, home) || !probe(candidate, bounds, false)) return std::nullopt;
     return candidate;
 }
 
@@ -121,8 +128,7 @@ std::optional<JvmCandidate> newestLocatedIn(HKEY hive, bool acceptAll, const Bou
     for (const std::string& name : names) {
         JvmCandidate candidate{locatedRuntimeExe(name), std::string()};
         if (!locatedRuntimeEligible(candidate.javaExe, acceptAll)) continue;
-        if (checkJavaExe(candidate.javaExe, candidate.version, bounds.minimum, bounds.maximum, true, true))
-            keepNewestLocated(best, candidate);
+        if (probe(candidate, bounds, true)) keepNewestLocated(best, candidate);
     }
     return best;
 }
@@ -154,13 +160,13 @@ Lookup installationIn(HKEY hive, REGSAM view, const std::string& appId, const Bo
     logLine(u"found installations: %S", value->c_str());
     for (const std::string& directory : splitList(*value, ';')) {
         std::string home = directory + "\\jre";
-        JvmCandidate probe;
-        if (!javaExeForHome(probe.javaExe, home)) {
+        JvmCandidate found;
+        if (!javaExeForHome(found.javaExe, home)) {
             logLine(u"did not find java in %S", home.c_str());
             continue;
         }
-        if (checkJavaExe(probe.javaExe, probe.version, bounds.minimum, bounds.maximum, false, true)) {
-            candidate = probe;
+        if (probe(found, bounds, false)) {
+            candidate = found;
             return Lookup::found;
         }
         logLine(u"java version did not match in %S", home.c_str());
@@ -194,7 +200,9 @@ bool checkPreviousInstallation(bool machineHive, std::string& javaExe, std::stri
     HKEY hive = machineHive ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
     std::string appId = getConfigString(settingApplicationId, valueLimit);
     JvmCandidate candidate;
-    for (REGSAM view : {static_cast<REGSAM>(0), static_cast<REGSAM>(KEY_WOW64_64KEY)}) {
+    // The process's own view first, then the one where the other
+    // architecture's installers record.
+    for (REGSAM view : {static_cast<REGSAM>(0), static_cast<REGSAM>(launcherArchitecture.otherRegistryView)}) {
         Lookup result = installationIn(hive, view, appId, bounds, candidate);
         if (result == Lookup::stop) return false;
         if (result == Lookup::found) {

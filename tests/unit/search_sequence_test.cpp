@@ -72,14 +72,17 @@ public:
     void recordJvm(const std::string&, const std::string&) override { ++records; }
 };
 
+// Message 1016 names the bitness of the launcher the tests are built as.
+const char16_t* const noJava = launcherArchitecture.bits == 64 ? u"No Java 64" : u"No Java 32";
+
 class SearchSequenceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         resetLauncherForTest();
         messageTable().set(1005, u"VM failed");
         messageTable().set(1016, u"No Java {0}");
-        messageTable().set(1017, u"Variable {0}");
-        messageTable().set(1019, u"Damaged {0}");
+        for (int id : {1017, 1018}) messageTable().set(id, u"Variable {0}");
+        for (int id : {1019, 1020}) messageTable().set(id, u"Damaged {0}");
     }
     bool load(const std::string& sequence, const char* preset = nullptr, bool presetIsExe = false) {
         configStore().set(128, sequence);
@@ -115,7 +118,7 @@ TEST_F(SearchSequenceTest, NothingFoundAsksEverySourceInOrder) {
         "installation user", "installation machine", "env TESSEL_JAVA_HOME", "env ORVANE_JAVA_HOME"};
     EXPECT_EQ(sources.trace, expected);
     EXPECT_EQ(fakePlatform().logLines.back(), u"ERROR: No JVM found");
-    EXPECT_EQ(shown(), u"No Java 32");
+    EXPECT_EQ(shown(), noJava);
     EXPECT_EQ(sources.records, 0);
 }
 
@@ -129,7 +132,7 @@ TEST_F(SearchSequenceTest, MessageNamesTheLastAcceptedSourceEvenAfterLaterFailur
         {"EJAVA_HOME;AC:\\x", {"JAVA_HOME"}, u"Variable JAVA_HOME"},
         {"S;EJAVA_HOME", {"JAVA_HOME", "searchpath"}, u"Variable JAVA_HOME"},
         {"EJAVA_HOME;Y", {"JAVA_HOME", "registry"}, u"VM failed"},
-        {"S", {"searchpath"}, u"No Java 32"},
+        {"S", {"searchpath"}, noJava},
         {"", {"TESSEL_JAVA_HOME"}, u"Variable TESSEL_JAVA_HOME"},
     };
     for (const auto& c : cases) {
@@ -148,6 +151,24 @@ TEST_F(SearchSequenceTest, MessageNamesTheLastAcceptedSourceEvenAfterLaterFailur
     EXPECT_EQ(std::count(lines.begin(), lines.end(), u"ERROR: Could not get DLL-Handle."), 0);
 }
 
+TEST(SearchFailureMessage, EachLauncherRaisesTheVariantsForItsOwnBitness) {
+    struct {
+        const Architecture& architecture;
+        const char* bits;
+        int variable;
+        int damaged;
+    } cases[] = {{x86Architecture, "32", 1017, 1019}, {x64Architecture, "64", 1018, 1020}};
+    for (const auto& c : cases) {
+        SearchFailureMessage none = failureMessageFor(JvmSource::None, "", c.architecture);
+        EXPECT_EQ(none.id, 1016);
+        EXPECT_EQ(none.argument, c.bits);
+        EXPECT_EQ(failureMessageFor(JvmSource::SearchPath, "x", c.architecture).argument, c.bits);
+        EXPECT_EQ(failureMessageFor(JvmSource::EnvironmentVariable, "JAVA_HOME", c.architecture).id, c.variable);
+        EXPECT_EQ(failureMessageFor(JvmSource::Directory, "c:\\jre", c.architecture).id, c.damaged);
+        EXPECT_EQ(failureMessageFor(JvmSource::Registry, "", c.architecture).argument, std::nullopt);
+    }
+}
+
 TEST_F(SearchSequenceTest, PresetLocationIsTheOnlyCandidate) {
     sources.passing = {"registry"};
     sources.loadable = {"c:\\jre\\bin\\java.exe"};
@@ -155,7 +176,7 @@ TEST_F(SearchSequenceTest, PresetLocationIsTheOnlyCandidate) {
     EXPECT_EQ(sources.trace, (std::vector<std::string>{"exe beta 1 cache 0", "load c:\\jre\\bin\\java.exe"}));
     EXPECT_FALSE(load("Y", "c:\\other\\java.exe", true));
     EXPECT_EQ(fakePlatform().logLines.back(), u"ERROR: Provided JVM unusable");
-    EXPECT_EQ(shown(), u"No Java 32");
+    EXPECT_EQ(shown(), noJava);
     // A directory is always accepted; its library decides.
     EXPECT_FALSE(load("Y", "c:\\nothing", false));
     EXPECT_EQ(sources.trace.front(), "home c:\\nothing any");

@@ -87,7 +87,7 @@ TEST_F(JvmLibrary, FailedCandidateLeavesALongPathAsItWas) {
     std::string longPath = pathBefore_ + ";" + std::string(20000, 'x');
     setPath(longPath);
     TestRuntimeSpec spec;
-    spec.vms = {{"client", FakeJvm::bits64}};
+    spec.vms = {{"client", FakeJvm::otherArchitecture}};
     TestRuntime wrong(sandbox.directory() + L"\\jre64", spec);
     EXPECT_EQ(loadJvmDll(narrow(wrong.javaExe())), nullptr);
     EXPECT_EQ(systemPath(), longPath);
@@ -127,7 +127,7 @@ TEST_F(JvmLibrary, FailedCandidateLeavesAnUnsetPathUnset) {
 TEST_F(JvmLibrary, HardenedStartKeepsTheDllDirectoryOnlyOfTheRuntimeThatLoaded) {
     configStore().set(154, "1");
     TestRuntimeSpec spec;
-    spec.vms = {{"client", FakeJvm::bits64}};
+    spec.vms = {{"client", FakeJvm::otherArchitecture}};
     TestRuntime wrong(sandbox.directory() + L"\\jre64", spec);
     // An empty jre\bin: the system registers only directories that exist.
     CreateDirectoryW((wrong.home() + L"\\jre").c_str(), nullptr);

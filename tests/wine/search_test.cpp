@@ -21,9 +21,13 @@ std::string lower(std::string text) {
 LauncherConfiguration searchConfig(const std::string& sequence, const char* executableType = "1") {
     LauncherConfiguration config;
     config.set(107, executableType).set(122, "Main").set(126, "1.8").set(128, sequence).set(2001, "t");
-    config.message(1016, u"No {0}-bit Java.").message(1017, u"{0}: no 32-bit Java.");
+    config.message(1016, u"No {0}-bit Java.").message(1017, u"{0}: no 32-bit Java.").message(1018, u"{0}: no 64-bit Java.");
+    config.message(1019, u"{0}: damaged 32-bit Java.").message(1020, u"{0}: damaged 64-bit Java.");
     return config;
 }
+
+// The launcher under test names its own bitness and raises the messages for it.
+const std::string bits = sizeof(void*) == 8 ? "64" : "32";
 
 TestRuntimeSpec withVersion(const std::string& version) {
     TestRuntimeSpec spec;
@@ -107,18 +111,23 @@ TEST_F(Search, NothingLoadableExits83WithTheMessageOfTheLastAcceptedSource) {
     LauncherConfiguration config = searchConfig("B.\\jre;Y;EJAVA_HOME;EJDK_HOME;");
     LauncherRun result = run(config, {}, false);
     EXPECT_EQ(result.exitCode, 83u);
-    EXPECT_EQ(result.standardError, "No 32-bit Java.\r\n");
+    EXPECT_EQ(result.standardError, "No " + bits + "-bit Java.\r\n");
 
-    TestRuntime bits64(at(L"jdk64"), withVms({{"client", FakeJvm::bits64}}));
-    std::wstring slashed = bits64.home();
+    TestRuntime other(at(L"other"), withVms({{"client", FakeJvm::otherArchitecture}}));
+    std::wstring slashed = other.home();
     std::replace(slashed.begin(), slashed.end(), L'\\', L'/');  // taken as backslashes
     result = run(config, {{L"JAVA_HOME", slashed}}, false);
     EXPECT_EQ(result.exitCode, 83u);
-    EXPECT_EQ(result.standardError, "JAVA_HOME: no 32-bit Java.\r\n");
+    EXPECT_EQ(result.standardError, "JAVA_HOME: no " + bits + "-bit Java.\r\n");
+
+    TestRuntime damaged(at(L"jre"), withVms({{"client", FakeJvm::withoutExport}}));
+    result = run(config, {}, false);
+    EXPECT_EQ(result.exitCode, 83u);
+    EXPECT_EQ(result.standardError, ".\\jre: damaged " + bits + "-bit Java.\r\n");
 }
 
 TEST_F(Search, FailedCandidateLeavesPathAsItWasForTheNext) {
-    TestRuntime bad(at(L"bad"), withVms({{"client", FakeJvm::bits64}}));
+    TestRuntime bad(at(L"bad"), withVms({{"client", FakeJvm::otherArchitecture}}));
     TestRuntime good(at(L"good"));
     EXPECT_NE(run(searchConfig("EJAVA_HOME;EJDK_HOME"), {{L"JAVA_HOME", bad.home()}, {L"JDK_HOME", good.home()}})
                   .exitCode,
@@ -244,6 +253,32 @@ TEST_F(Registry, LocatedRuntimesWinTiesAndCanBeTheOnlyOnesThatCount) {
     EXPECT_TRUE(logged("found located " + lower(narrow(own.javaExe())) + " 1.8.0_191"));
 }
 
+TEST_F(Registry, RuntimesOfTheOtherArchitectureNeverOutrankOnesThatLoad) {
+    TestRuntimeSpec newerSpec = withVersion("1.8.0_201");
+    newerSpec.otherArchitectureJava = true;
+    newerSpec.vms = {{"client", FakeJvm::otherArchitecture}};
+    TestRuntime newer(at(L"newer"), newerSpec), older(at(L"older"));
+    for (const TestRuntime* runtime : {&newer, &older}) {
+        std::wstring name = runtime->javaExe();
+        std::replace(name.begin(), name.end(), L'\\', L'/');
+        createRegistryKey(HKEY_LOCAL_MACHINE, L"SOFTWARE\\valdrin-works\\tessel\\locatedjvms\\" + name);
+    }
+    EXPECT_NE(run(searchConfig("Y", "0")).exitCode, 83u);
+    EXPECT_TRUE(logged("found located " + lower(narrow(older.javaExe())) + " 1.8.0_191"));
+    EXPECT_EQ(loggedStartingWith(narrow(newer.javaExe()) + " is built for machine ").size(), 1u);
+    EXPECT_EQ(newer.javaStarts(), 0);  // refused before it is probed
+    EXPECT_TRUE(logged("Loading of JVM-DLL successful"));
+}
+
+TEST_F(Registry, JavaRegistrationsAreReadInTheLaunchersOwnView) {
+    TestRuntime jre(at(L"jre8"));
+    registerJavaHome(HKEY_LOCAL_MACHINE, L"JRE", L"1.8", jre.home(), true, otherView);
+    EXPECT_EQ(run(searchConfig("Y", "0")).exitCode, 83u);
+    registerJavaHome(HKEY_LOCAL_MACHINE, L"JRE", L"1.8", jre.home());
+    EXPECT_NE(run(searchConfig("Y", "0")).exitCode, 83u);
+    EXPECT_TRUE(logged("found sun " + lower(narrow(jre.javaExe())) + " 1.8.0_191"));
+}
+
 TEST_F(Registry, RecordedInstallationsAreTriedInOrder) {
     TestRuntime second(at(L"second\\jre"));
     std::string first = narrow(sandbox.directory()) + "\\first";
@@ -253,6 +288,19 @@ TEST_F(Registry, RecordedInstallationsAreTriedInOrder) {
     EXPECT_NE(run(config.set(160, "app1")).exitCode, 83u);
     EXPECT_TRUE(logged("java version did not match in " + first + "\\jre"));
     EXPECT_TRUE(logged("found JRE from previous installation (user) " + lower(narrow(second.javaExe()))));
+}
+
+TEST_F(Registry, RecordedInstallationsAreAlsoFoundInTheOtherView) {
+    TestRuntime recorded(at(L"app\\jre"));
+    setRegistryString(HKEY_LOCAL_MACHINE, L"SOFTWARE\\valdrin-works\\orvane\\installations", L"app1",
+                      at(L"app"), otherView);
+    LauncherConfiguration config = searchConfig("", "0");
+    EXPECT_NE(run(config.set(160, "app1")).exitCode, 83u);
+    std::vector<std::string> views = loggedStartingWith("checking app id app1");
+    ASSERT_EQ(views.size(), 4u);  // both views of the user's hive, then of the machine's
+    std::string otherViewFlag = bits == "64" ? "512" : "256";  // KEY_WOW64_32KEY, KEY_WOW64_64KEY
+    EXPECT_EQ(views[3].rfind("checking app id app1 (" + otherViewFlag + ", ", 0), 0u);
+    EXPECT_TRUE(logged("found JRE from previous installation (machine) " + lower(narrow(recorded.javaExe()))));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void placeVms(const std::wstring& bin, const std::vector<VmDirectory>& vms) {
         createDirectories(directory);
         const wchar_t* source = vm.jvm == FakeJvm::working         ? L"jvm.dll"
                                 : vm.jvm == FakeJvm::withoutExport ? L"jvm_noexport.dll"
-                                                                   : L"jvm64.dll";
+                                                                   : L"other\\jvm.dll";
         copyProgram(source, directory + L"\\jvm.dll");
     }
 }
@@ -70,7 +70,7 @@ TestRuntime::TestRuntime(const std::wstring& home, const TestRuntimeSpec& spec) 
     removeDirectoryTree(home_);
     for (const std::wstring& bin : executableDirectories()) {
         createDirectories(bin);
-        copyProgram(L"java.exe", bin + L"\\java.exe");
+        copyProgram(spec_.otherArchitectureJava ? L"other\\java.exe" : L"java.exe", bin + L"\\java.exe");
         if (spec_.javaw) copyProgram(L"javaw.exe", bin + L"\\javaw.exe");
         if (spec_.unpack200) copyProgram(L"unpack200.exe", bin + L"\\unpack200.exe");
         writeBehaviour(bin, spec_.behaviour);

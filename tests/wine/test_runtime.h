@@ -12,7 +12,7 @@
 enum class FakeJvm {
     working,        // exports JNI_CreateJavaVM
     withoutExport,  // loads, but lacks JNI_CreateJavaVM (a damaged runtime)
-    bits64,         // a 64-bit DLL, which the 32-bit launcher cannot load
+    otherArchitecture,  // built for the other architecture: it cannot be loaded
 };
 
 enum class FakeJavaOutput {
@@ -40,6 +40,7 @@ struct TestRuntimeSpec {
     // under jre\bin and `jdkBinVms` under bin.
     bool jdk = false;
     bool javaw = true;  // javaw.exe beside every java.exe
+    bool otherArchitectureJava = false;  // java.exe built for the other architecture
     std::vector<VmDirectory> vms = {{"client"}};
     std::vector<VmDirectory> jdkBinVms;
     bool unpack200 = false;  // bin\unpack200.exe (a JDK: jre\bin too)
@@ -54,7 +55,8 @@ std::string fakeJavaVersionLine(const std::string& version);
 std::wstring fakeJavaBuildDirectory();
 
 // Windows path of a built fake program ("java.exe", "javaw.exe",
-// "unpack200.exe", "jvm.dll", "jvm_noexport.dll", "jvm64.dll").
+// "unpack200.exe", "jvm.dll", "jvm_noexport.dll", and the other
+// architecture's other\java.exe and other\jvm.dll).
 std::wstring fakeJavaProgram(const std::wstring& name);
 
 class TestRuntime {
@@ -97,13 +99,15 @@ private:
     TestRuntimeSpec spec_;
 };
 
-// Registry helpers for the test's Wine prefix. The prefix is a 32-bit one
-// (no WOW64), so the three views name the same keys there.
+// Registry helpers for the test's Wine prefix. The prefix is a 64-bit one:
+// the 32-bit tests and launchers see the WOW64 views of a 64-bit Windows.
 enum class RegistryView {
     standard,  // the test process's default view
     wow32,     // KEY_WOW64_32KEY
     wow64,     // KEY_WOW64_64KEY
 };
+// The view that the test process, like the launcher, does not read by default.
+constexpr RegistryView otherView = sizeof(void*) == 8 ? RegistryView::wow32 : RegistryView::wow64;
 
 // Creates the key (and its parents) and sets a REG_SZ value; "" names the
 // default value.
