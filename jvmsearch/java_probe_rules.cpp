@@ -7,6 +7,8 @@ namespace {
 
 constexpr int settingJdkRequired = 131;
 constexpr size_t versionLineLimit = 99;
+// Options echoed by the runtime ("Picked up ...") come first, a line each.
+constexpr int versionSearchLines = 10;
 
 bool startsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 
@@ -33,17 +35,6 @@ std::optional<std::string> cachedVersionFromData(std::string_view data) {
     return text;
 }
 
-std::string firstOutputLine(std::string_view output) {
-    std::string line;
-    for (size_t i = 0; i < output.size() && line.size() < versionLineLimit; ++i) {
-        char c = output[i];
-        if (c == '\r' && i + 1 < output.size() && output[i + 1] == '\n') continue;  // text mode drops it
-        line += c;
-        if (c == '\n') break;
-    }
-    return line;
-}
-
 std::optional<std::string> versionFromVersionLine(std::string_view line) {
     std::string_view rest;
     if (startsWith(line, "java version \""))
@@ -55,6 +46,20 @@ std::optional<std::string> versionFromVersionLine(std::string_view line) {
     size_t quote = rest.find('"');
     if (quote == std::string_view::npos) return std::nullopt;
     return std::string(rest.substr(0, quote));
+}
+
+std::optional<std::string> versionFromOutput(std::string_view output) {
+    size_t start = 0;
+    for (int line = 0; line < versionSearchLines && start < output.size(); ++line) {
+        size_t end = output.find('\n', start);
+        if (end == std::string_view::npos) end = output.size();
+        std::string_view text = output.substr(start, end - start);
+        if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+        if (std::optional<std::string> version = versionFromVersionLine(text.substr(0, versionLineLimit)))
+            return version;
+        start = end + 1;
+    }
+    return std::nullopt;
 }
 
 std::string consolelessExe(const std::string& javaExe) {

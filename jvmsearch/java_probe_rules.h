@@ -33,8 +33,10 @@ std::string lastWriteTimeBytes(uint64_t fileTime);
 // runtime is run again rather than its version cut.
 std::optional<std::string> cachedVersionFromData(std::string_view data);
 
-// The first line a text-mode read of at most 99 characters gives.
-std::string firstOutputLine(std::string_view output);
+// The version of the first version line among the first lines of a
+// "-version" run's output: lines such as "Picked up JAVA_TOOL_OPTIONS: ..."
+// may come before it. Each line counts up to its 99th character.
+std::optional<std::string> versionFromOutput(std::string_view output);
 
 // The text between the quote of "java version \"" or "openjdk version \""
 // and the next quote; nothing for other lines and for a line without its

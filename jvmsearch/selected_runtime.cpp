@@ -1,11 +1,22 @@
 #include "jvmsearch/selected_runtime.h"
 
-std::string& jvmHome() {
-    static std::string home;
-    return home;
+namespace {
+
+struct SelectedRuntime {
+    std::string home;
+    std::string version;
+};
+
+SelectedRuntime& selected() {
+    static SelectedRuntime runtime;
+    return runtime;
 }
 
-std::string& jvmVersion() {
-    static std::string version;
-    return version;
+}  // namespace
+
+const std::string& jvmHome() { return selected().home; }
+const std::string& jvmVersion() { return selected().version; }
+
+void setSelectedRuntime(std::string home, std::string version) {
+    selected() = {std::move(home), std::move(version)};
 }

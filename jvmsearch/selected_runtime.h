@@ -5,6 +5,9 @@
 #include <string>
 
 // The Java executable's directory followed by ".." (empty before the search).
-std::string& jvmHome();
+const std::string& jvmHome();
 // The version text the chosen runtime reported.
-std::string& jvmVersion();
+const std::string& jvmVersion();
+
+// Only the runtime library loading sets them.
+void setSelectedRuntime(std::string home, std::string version);

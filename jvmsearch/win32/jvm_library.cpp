@@ -70,6 +70,5 @@ bool resolveCreateJavaVM(JvmModule module) {
 }
 
 void recordJvm(const std::string& javaExePath, const std::string& version) {
-    jvmHome() = jvmHomeFor(javaExePath);
-    jvmVersion() = version;
+    setSelectedRuntime(jvmHomeFor(javaExePath), version);
 }

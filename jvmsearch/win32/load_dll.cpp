@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <fstream>
 
 #include "environment/launcher_path.h"
 #include "environment/unpack_runtime.h"
@@ -19,19 +19,16 @@
 namespace {
 
 constexpr int settingInstallationDirectory = 10003;
-constexpr DWORD pathBuffer = 6000;
+constexpr size_t settingLimit = 6000;
 
 class Win32SearchSources : public SearchSources {
 public:
     std::optional<std::string> readLocationFile(const char* relativeName) override {
-        std::u16string path = canonicalPathWide(getConfigStringWide(settingInstallationDirectory, pathBuffer), true) +
+        std::u16string path = canonicalPathWide(getConfigStringWide(settingInstallationDirectory, settingLimit), true) +
                               widenBytes(relativeName);
-        FILE* file = _wfopen(wide(path), L"rt");
-        if (!file) return std::nullopt;
-        char line[pathBuffer];
-        bool read = std::fgets(line, sizeof line, file) != nullptr;
-        std::fclose(file);
-        if (!read) return std::nullopt;
+        std::ifstream file(wide(path));
+        std::string line;
+        if (!file || !std::getline(file, line)) return std::nullopt;  // an empty first line still counts
         return locationFileLine(line);
     }
 
@@ -46,15 +43,9 @@ public:
 
     bool checkEnvVar(std::string& javaExe, std::string& version, const std::string& name,
                      const VersionParts& minimum, const VersionParts& maximum) override {
-        char value[pathBuffer];
-        DWORD n = GetEnvironmentVariableA(name.c_str(), value, pathBuffer);
-        if (n == 0) return false;
-        if (n >= pathBuffer) {
-            // The buffer was not filled; no usable Java home is that long.
-            logLine(u"environment variable %S too long (%d)", name.c_str(), static_cast<int>(n));
-            return false;
-        }
-        std::string home(value, n);
+        std::string home =
+            sizedQuery<char>([&](char* b, DWORD n) { return GetEnvironmentVariableA(name.c_str(), b, n); });
+        if (home.empty()) return false;
         for (char& c : home)
             if (c == '/') c = '\\';
         return javaExeForHome(javaExe, home) && ::checkJavaExe(javaExe, version, minimum, maximum, false, true);
@@ -62,10 +53,8 @@ public:
 
     bool checkSearchPath(std::string& javaExe, std::string& version, const VersionParts& minimum,
                          const VersionParts& maximum) override {
-        char found[pathBuffer];
-        DWORD n = SearchPathA(nullptr, "java.exe", nullptr, pathBuffer, found, nullptr);
-        if (n == 0 || n >= pathBuffer) return false;
-        javaExe.assign(found, n);
+        javaExe = sizedQuery<char>([](char* b, DWORD n) { return SearchPathA(nullptr, "java.exe", nullptr, n, b, nullptr); });
+        if (javaExe.empty()) return false;
         return ::checkJavaExe(javaExe, version, minimum, maximum, false, true);
     }
 

@@ -12,50 +12,24 @@
 #include "launcher/config_store.h"
 #include "launcher/log.h"
 #include "launcher/text.h"
+#include "launcher/win32/handle.h"
+#include "launcher/win32/registry.h"
 
 namespace {
 
 constexpr int settingJdkRequired = 131;
 constexpr int settingApplicationId = 160;
 constexpr int settingOnlyOwnRuntimes = 165;
-constexpr DWORD currentVersionLimit = 100;
-constexpr DWORD valueLimit = 6000;
 
 struct Bounds {
     const VersionParts& minimum;
     const VersionParts& maximum;
 };
 
-std::optional<std::string> queryString(HKEY key, const char* name, DWORD limit) {
-    std::string data(limit, '\0');
-    DWORD size = limit;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data[0]), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    data.resize(size);
-    size_t nul = data.find('\0');
-    if (nul != std::string::npos) data.resize(nul);
-    return data;
-}
-
-std::optional<std::string> readString(HKEY hive, const std::string& path, const char* name, DWORD limit) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(hive, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
-    std::optional<std::string> value = queryString(key, name, limit);
-    RegCloseKey(key);
-    return value;
-}
-
-// Subkey names until the end of the items; names that cannot be read are skipped.
-std::vector<std::string> subkeyNames(HKEY key) {
-    std::vector<std::string> names;
-    for (DWORD index = 0;; ++index) {
-        char name[valueLimit];
-        DWORD size = valueLimit;
-        LONG status = RegEnumKeyExA(key, index, name, &size, nullptr, nullptr, nullptr, nullptr);
-        if (status == ERROR_NO_MORE_ITEMS) break;
-        if (status == ERROR_SUCCESS) names.emplace_back(name, size);
-    }
-    return names;
+std::optional<std::string> readString(HKEY hive, const std::string& path, const char* name) {
+    RegistryKey key;
+    if (RegOpenKeyExA(hive, path.c_str(), 0, KEY_READ, key.receive()) != ERROR_SUCCESS) return std::nullopt;
+    return queryRegistryString(key.get(), name);
 }
 
 // Registry sources rank what they find, so a runtime of the other
@@ -75,34 +49,33 @@ std::optional<JvmCandidate> checkRegistryPair(const std::string& jdkKey, const s
                                               const Bounds& bounds) {
     bool jdkRequired = getConfigInt(settingJdkRequired) != 0;
     std::string jdkVersion = usableCurrentVersion(
-        readString(HKEY_LOCAL_MACHINE, jdkKey, "CurrentVersion", currentVersionLimit), bounds.minimum,
+        readString(HKEY_LOCAL_MACHINE, jdkKey, "CurrentVersion"), bounds.minimum,
         bounds.maximum);
     std::string jreVersion =
         jdkRequired ? std::string()
-                    : usableCurrentVersion(readString(HKEY_LOCAL_MACHINE, jreKey, "CurrentVersion", currentVersionLimit),
+                    : usableCurrentVersion(readString(HKEY_LOCAL_MACHINE, jreKey, "CurrentVersion"),
                                            bounds.minimum, bounds.maximum);
     bool takeJdk = isNewerVersion(jdkVersion, jreVersion);
     const std::string& key = takeJdk ? jdkKey : jreKey;
     const std::string& version = takeJdk ? jdkVersion : jreVersion;
-    std::optional<std::string> home = readString(HKEY_LOCAL_MACHINE, key + "\\" + version, "JavaHome", valueLimit);
+    std::optional<std::string> home = readString(HKEY_LOCAL_MACHINE, key + "\\" + version, "JavaHome");
     if (!home) return std::nullopt;
     return probeHome(*home, bounds);
 }
 
 std::optional<JvmCandidate> checkRegistryVersions(const std::string& keyPath, const Bounds& bounds) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
-    std::vector<std::string> names = versionNamesToProbe(subkeyNames(key), bounds.minimum, bounds.maximum);
-    std::optional<JvmCandidate> found;
-    for (const std::string& name : names) {
-        HKEY versionKey = nullptr;
-        if (RegOpenKeyExA(key, name.c_str(), 0, KEY_READ, &versionKey) != ERROR_SUCCESS) continue;
-        std::optional<std::string> home = queryString(versionKey, "JavaHome", valueLimit);
-        RegCloseKey(versionKey);
-        if (home && (found = probeHome(*home, bounds))) break;
+    RegistryKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, key.receive()) != ERROR_SUCCESS)
+        return std::nullopt;
+    for (const std::string& name :
+         versionNamesToProbe(registrySubkeyNames(key.get()), bounds.minimum, bounds.maximum)) {
+        RegistryKey versionKey;
+        if (RegOpenKeyExA(key.get(), name.c_str(), 0, KEY_READ, versionKey.receive()) != ERROR_SUCCESS) continue;
+        std::optional<std::string> home = queryRegistryString(versionKey.get(), "JavaHome");
+        if (!home) continue;
+        if (std::optional<JvmCandidate> found = probeHome(*home, bounds)) return found;
     }
-    RegCloseKey(key);
-    return found;
+    return std::nullopt;
 }
 
 std::optional<JvmCandidate> checkStandardRegistry(const Bounds& bounds) {
@@ -119,11 +92,12 @@ std::optional<JvmCandidate> checkStandardRegistry(const Bounds& bounds) {
 }
 
 std::optional<JvmCandidate> newestLocatedIn(HKEY hive, bool acceptAll, const Bounds& bounds) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(hive, "SOFTWARE\\valdrin-works\\tessel\\locatedjvms", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    RegistryKey key;
+    if (RegOpenKeyExA(hive, "SOFTWARE\\valdrin-works\\tessel\\locatedjvms", 0, KEY_READ, key.receive()) !=
+        ERROR_SUCCESS)
         return std::nullopt;
-    std::vector<std::string> names = subkeyNames(key);
-    RegCloseKey(key);
+    std::vector<std::string> names = registrySubkeyNames(key.get());
+    key.reset();
     std::optional<JvmCandidate> best;
     for (const std::string& name : names) {
         JvmCandidate candidate{locatedRuntimeExe(name), std::string()};
@@ -145,14 +119,14 @@ Lookup installationIn(HKEY hive, REGSAM view, const std::string& appId, const Bo
                       JvmCandidate& candidate) {
     logLine(u"checking app id %S (%d, %p)", appId.c_str(), static_cast<int>(view), static_cast<void*>(hive));
     if (appId.empty()) return Lookup::stop;  // the id is the same in every view
-    HKEY key = nullptr;
-    LONG status = RegOpenKeyExA(hive, "SOFTWARE\\valdrin-works\\orvane\\installations", 0, KEY_READ | view, &key);
+    RegistryKey key;
+    LONG status =
+        RegOpenKeyExA(hive, "SOFTWARE\\valdrin-works\\orvane\\installations", 0, KEY_READ | view, key.receive());
     if (status != ERROR_SUCCESS) {
         logLine(u"could not open installation node %d", static_cast<int>(status));
         return Lookup::notFound;
     }
-    std::optional<std::string> value = queryString(key, appId.c_str(), valueLimit);
-    RegCloseKey(key);
+    std::optional<std::string> value = queryRegistryString(key.get(), appId.c_str());
     if (!value || value->empty()) {
         logLine(u"could not query value node %d", 0);
         return Lookup::notFound;
@@ -198,7 +172,7 @@ bool checkPreviousInstallation(bool machineHive, std::string& javaExe, std::stri
                                const VersionParts& minimum, const VersionParts& maximum) {
     Bounds bounds{minimum, maximum};
     HKEY hive = machineHive ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-    std::string appId = getConfigString(settingApplicationId, valueLimit);
+    std::string appId = getConfigString(settingApplicationId, 6000);
     JvmCandidate candidate;
     // The process's own view first, then the one where the other
     // architecture's installers record.

@@ -16,6 +16,9 @@ bool createOutputPipe(OutputPipe& pipe) {
     return SetHandleInformation(pipe.read.get(), HANDLE_FLAG_INHERIT, 0) != 0;
 }
 
+// More than any program the launcher runs has to say; the rest is read and dropped.
+constexpr size_t outputLimit = 64 * 1024;
+
 // Appends what the pipe holds now, without blocking.
 void drain(HANDLE pipe, std::string& output) {
     DWORD available = 0;
@@ -24,7 +27,7 @@ void drain(HANDLE pipe, std::string& output) {
         DWORD got = 0;
         DWORD want = available < sizeof buffer ? available : static_cast<DWORD>(sizeof buffer);
         if (!ReadFile(pipe, buffer, want, &got, nullptr) || got == 0) return;
-        output.append(buffer, got);
+        output.append(buffer, output.size() < outputLimit ? got : 0);
     }
 }
 

@@ -21,7 +21,7 @@ struct ChildResult {
     DWORD startError = 0;   // why CreateProcess failed
     bool finished = false;  // ended by itself within the time limit
     DWORD exitCode = 0;
-    std::string output;     // what it wrote, with captureOutput
+    std::string output;     // the start of what it wrote, with captureOutput
 };
 
 // The command line the child is given: the quoted program and the arguments.

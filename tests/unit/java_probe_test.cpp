@@ -53,7 +53,7 @@ protected:
     std::string exe, version;
 };
 
-TEST_F(JavaProbeTest, VersionIsTheQuotedTextOfTheFirst99Characters) {
+TEST_F(JavaProbeTest, VersionIsTheQuotedTextOfTheFirstVersionLinesFirst99Characters) {
     struct {
         std::string output;
         std::optional<std::string> version;
@@ -66,8 +66,14 @@ TEST_F(JavaProbeTest, VersionIsTheQuotedTextOfTheFirst99Characters) {
         {"java version \"" + std::string(85, '1') + "\"", std::nullopt},        // the quote is character 100
         {"java version \"" + std::string(84, '1') + "\"", std::string(84, '1')},
         {"", std::nullopt},
+        // Options set in the environment are echoed first.
+        {"Picked up JAVA_TOOL_OPTIONS: -Da=\"b\"\nopenjdk version \"17.0.15\" 2025-04-15\n", "17.0.15"},
+        {"Picked up _JAVA_OPTIONS: -Xmx1g\r\nPicked up JDK_JAVA_OPTIONS: " + std::string(200, 'x') +
+             "\r\njava version \"1.8.0_191\"\r\n",
+         "1.8.0_191"},
+        {std::string(10, '\n') + "java version \"1.8.0_191\"\n", std::nullopt},  // only the first lines count
     };
-    for (const auto& c : cases) EXPECT_EQ(versionFromVersionLine(firstOutputLine(c.output)), c.version) << c.output;
+    for (const auto& c : cases) EXPECT_EQ(versionFromOutput(c.output), c.version) << c.output;
 }
 
 TEST_F(JavaProbeTest, CachedValuesAndTheirKey) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "jvmsearch/runtime_architecture.h"
+#include "launcher/enumeration.h"
 #include "tests/unit/fake_platform.h"
 
 namespace {
@@ -61,6 +62,17 @@ TEST(RuntimeArchitecture, MachineFieldOfThePeHeader) {
     notMz[0] = 'X';
     EXPECT_EQ(peMachine(notMz), std::nullopt);
     EXPECT_EQ(peMachine("MZ"), std::nullopt);
+}
+
+TEST(RegistryEnumeration, EndsAtTheFirstIndexThatFails) {
+    uint32_t calls = 0;
+    std::vector<std::string> names = namesUntilFailure([&calls](uint32_t index) -> std::optional<std::string> {
+        ++calls;
+        if (index < 2) return "k" + std::to_string(index);
+        return std::nullopt;  // a deleted key fails every index from here on
+    });
+    EXPECT_EQ(names, (std::vector<std::string>{"k0", "k1"}));
+    EXPECT_EQ(calls, 3u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "jvmsearch/java_probe.h"
+#include "launcher/win32/registry.h"
 #include "tests/wine/launcher_sandbox.h"
 #include "tests/wine/test_runtime.h"
 
@@ -196,6 +197,15 @@ TEST_F(Probe, RefusedRuntimesAreCachedAndFailedRunsRunAgain) {
     EXPECT_TRUE(sandbox.tempEntries().empty());  // no output file is left behind
 }
 
+TEST_F(Probe, AProgramNamedByTheFirstWordsOfTheRuntimePathNeverStarts) {
+    TestRuntime runtime(at(L"Program Files\\jre"));
+    // The fake java.exe records its starts in starts.log beside itself.
+    ASSERT_TRUE(CopyFileW(fakeJavaProgram(L"java.exe").c_str(), at(L"Program.exe").c_str(), FALSE));
+    EXPECT_NE(run(searchConfig("EJAVA_HOME"), {{L"JAVA_HOME", runtime.home()}}).exitCode, 83u);
+    EXPECT_EQ(runtime.javaStarts(), 1);
+    EXPECT_EQ(GetFileAttributesW(at(L"starts.log").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST_F(Probe, HungRunIsTerminatedPastTheTimeLimit) {
     TestRuntime runtime(at(L"jre"));
     std::string javaExe = lower(narrow(runtime.javaExe()));
@@ -277,6 +287,16 @@ TEST_F(Registry, JavaRegistrationsAreReadInTheLaunchersOwnView) {
     registerJavaHome(HKEY_LOCAL_MACHINE, L"JRE", L"1.8", jre.home());
     EXPECT_NE(run(searchConfig("Y", "0")).exitCode, 83u);
     EXPECT_TRUE(logged("found sun " + lower(narrow(jre.javaExe())) + " 1.8.0_191"));
+}
+
+TEST_F(Registry, EnumeratingAKeyDeletedMeanwhileEnds) {
+    const std::wstring path = L"SOFTWARE\\JavaSoft\\JRE";
+    registerJavaHome(HKEY_LOCAL_MACHINE, L"JRE", L"1.8", at(L"jre"));
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+    deleteRegistryTree(HKEY_LOCAL_MACHINE, path);
+    EXPECT_TRUE(registrySubkeyNames(key).empty());  // every index fails with "key deleted"
+    RegCloseKey(key);
 }
 
 TEST_F(Registry, RecordedInstallationsAreTriedInOrder) {
