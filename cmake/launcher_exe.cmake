@@ -1,11 +1,10 @@
 # The generic launcher: a GUI executable, stripped so that its file ends with
 # its last section, where the configuration block is appended. The 32-bit one
 # is dist/launcher.exe, the 64-bit one dist/launcher64.exe.
-# The core calls back into the shell (log, error display), hence the repeat.
 add_executable(launcher WIN32 ${PROJECT_SOURCE_DIR}/launcher/win32/main.cpp
   ${PROJECT_SOURCE_DIR}/resources/launcher.rc)
 tessel_target(launcher)
-target_link_libraries(launcher PRIVATE tessel_win32 tessel_core tessel_win32)
+target_link_libraries(launcher PRIVATE tessel_win32)
 target_link_options(launcher PRIVATE -s)
 set(TESSEL_DIST_DIR ${PROJECT_SOURCE_DIR}/dist CACHE PATH "Where the launcher executable is copied")
 set(TESSEL_LAUNCHER_NAME_x86 launcher.exe)

@@ -28,14 +28,23 @@ void* accept(SearchSources& sources, SearchState& state, JvmSource source, const
     return sources.loadJvmDll(state.javaExe);
 }
 
-void* tryLocationFile(SearchSources& sources, SearchState& state, const char* fileName, const char16_t* hasLine,
-                      const char16_t* usingLine) {
-    std::optional<std::string> line = sources.readLocationFile(fileName);
+enum class LocationFile { preferred, installer };
+
+void* tryLocationFile(SearchSources& sources, SearchState& state, LocationFile which) {
+    bool preferred = which == LocationFile::preferred;
+    std::optional<std::string> line =
+        sources.readLocationFile(preferred ? "\\.orvane\\pref_jre.cfg" : "\\.orvane\\inst_jre.cfg");
     if (!line) return nullptr;
-    logLine(hasLine, line->c_str());
+    if (preferred)
+        logLine(u"Has preferred location %S", line->c_str());
+    else
+        logLine(u"Has installer location %S", line->c_str());
     if (!sources.checkJavaHome(state.javaExe, state.version, *line, state.minimum, state.maximum, false))
         return nullptr;
-    logLine(usingLine);
+    if (preferred)
+        logLine(u"Using preferred location");
+    else
+        logLine(u"Using installer location");
     return accept(sources, state, JvmSource::Directory, *line);
 }
 
@@ -93,9 +102,10 @@ void* fallbackPass(SearchSources& sources, SearchState& state, const std::vector
 void* previousInstallation(SearchSources& sources, SearchState& state, bool machineHive) {
     if (!sources.checkPreviousInstallation(machineHive, state.javaExe, state.version, state.minimum, state.maximum))
         return nullptr;
-    logLine(machineHive ? u"found JRE from previous installation (machine) %S"
-                        : u"found JRE from previous installation (user) %S",
-            state.javaExe.c_str());
+    if (machineHive)
+        logLine(u"found JRE from previous installation (machine) %S", state.javaExe.c_str());
+    else
+        logLine(u"found JRE from previous installation (user) %S", state.javaExe.c_str());
     return accept(sources, state, JvmSource::Registry, state.location);
 }
 
@@ -157,13 +167,9 @@ void* searchJvm(SearchSources& sources, SearchState& state) {
     readBounds(state);
     std::vector<SearchEntry> entries = parseSearchSequence(sequence);
 
-    if (void* module = tryLocationFile(sources, state, "\\.orvane\\pref_jre.cfg", u"Has preferred location %S",
-                                       u"Using preferred location"))
-        return module;
+    if (void* module = tryLocationFile(sources, state, LocationFile::preferred)) return module;
     if (void* module = firstPass(sources, state, entries)) return module;
-    if (void* module = tryLocationFile(sources, state, "\\.orvane\\inst_jre.cfg", u"Has installer location %S",
-                                       u"Using installer location"))
-        return module;
+    if (void* module = tryLocationFile(sources, state, LocationFile::installer)) return module;
     if (void* module = fallbackPass(sources, state, entries)) return module;
     if (void* module = previousInstallation(sources, state, false)) return module;
     if (void* module = previousInstallation(sources, state, true)) return module;

@@ -2,8 +2,11 @@
 // The fatal forms never return.
 #pragma once
 
+#include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "launcher/platform.h"
 
 // Message ids whose roles the launcher relies on.
 enum MessageId {
@@ -37,9 +40,11 @@ void showErrorMessageNarrow(int id, std::string_view argument);
 // A fixed internal text, shown as it stands.
 [[noreturn]] void fatalErrorText(std::u16string_view text);
 
-// Per platform: shows the text in a message box, or in quiet mode on the
-// console or the standard error stream.
-void showErrorText(const std::u16string& text);
-// Per platform: removes the launcher temporary directory (unless a language
-// restart is under way) and ends the process at once.
-[[noreturn]] void exitLauncher(int exitCode);
+// In a message box, or in quiet mode on the console or the standard error stream.
+inline void showErrorText(const std::u16string& text) { platform().showErrorText(text); }
+// Removes the launcher temporary directory (unless a language restart is
+// under way) and ends the process at once.
+[[noreturn]] inline void exitLauncher(int exitCode) {
+    platform().exitLauncher(exitCode);
+    std::_Exit(exitCode);  // not reached; the compiler cannot see that through the virtual call
+}

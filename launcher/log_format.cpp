@@ -1,162 +1,86 @@
 #include "launcher/log_format.h"
 
-#include <cstdio>
-
 #include "launcher/text.h"
 
 namespace {
 
-enum class Length { none, shortInt, longInt, longLong, int64 };
-
 struct Directive {
-    std::string flags;
-    int width = -1;
-    int precision = -1;
-    Length length = Length::none;
-    char conversion = 0;
+    bool leftAlign = false;
+    bool zeroPad = false;
+    bool alternate = false;  // "0x" before hexadecimal digits
+    size_t width = 0;
+    bool is64 = false;
+    char16_t conversion = 0;
 };
 
-int readNumber(const char16_t*& p) {
-    int value = 0;
-    while (*p >= u'0' && *p <= u'9') value = value * 10 + (*p++ - u'0');
-    return value;
-}
-
-// Parses the part of a conversion after '%'; p is left on the conversion letter.
-Directive parseDirective(const char16_t*& p, va_list& args) {
+// Parses the part of a directive after '%'; p is left on the conversion letter.
+Directive parseDirective(const char16_t*& p) {
     Directive directive;
-    while (*p == u'-' || *p == u'+' || *p == u' ' || *p == u'#' || *p == u'0')
-        directive.flags.push_back(static_cast<char>(*p++));
-    if (*p == u'*') {
-        directive.width = va_arg(args, int);
-        if (directive.width < 0) {
-            directive.flags.push_back('-');
-            directive.width = -directive.width;
-        }
-        ++p;
-    } else if (*p >= u'0' && *p <= u'9') {
-        directive.width = readNumber(p);
+    for (;; ++p) {
+        if (*p == u'-')
+            directive.leftAlign = true;
+        else if (*p == u'0')
+            directive.zeroPad = true;
+        else if (*p == u'#')
+            directive.alternate = true;
+        else
+            break;
     }
-    if (*p == u'.') {
-        ++p;
-        if (*p == u'*') {
-            directive.precision = va_arg(args, int);
-            ++p;
-        } else {
-            directive.precision = readNumber(p);
-        }
-    }
+    while (*p >= u'0' && *p <= u'9') directive.width = directive.width * 10 + (*p++ - u'0');
     if (p[0] == u'I' && p[1] == u'6' && p[2] == u'4') {
-        directive.length = Length::int64;
+        directive.is64 = true;
         p += 3;
-    } else if (p[0] == u'I' && p[1] == u'3' && p[2] == u'2') {
-        p += 3;
-    } else if (p[0] == u'l' && p[1] == u'l') {
-        directive.length = Length::longLong;
-        p += 2;
-    } else if (*p == u'l' || *p == u'w') {
-        directive.length = Length::longInt;
-        ++p;
-    } else if (*p == u'h') {
-        directive.length = Length::shortInt;
-        ++p;
     }
-    directive.conversion = static_cast<char>(*p);
+    directive.conversion = *p;
     return directive;
 }
 
-std::string narrowFormat(const Directive& directive, const char* lengthText, char conversion) {
-    std::string text = "%" + directive.flags;
-    if (directive.width >= 0) text += std::to_string(directive.width);
-    if (directive.precision >= 0) text += "." + std::to_string(directive.precision);
-    text += lengthText;
-    text.push_back(conversion);
-    return text;
-}
-
-template <typename T>
-std::u16string formatNumber(const std::string& narrowFormat, T value) {
-    char buffer[512];
-    int n = std::snprintf(buffer, sizeof buffer, narrowFormat.c_str(), value);
-    if (n < 0) return {};
-    return widenBytes(std::string_view(buffer, static_cast<size_t>(n) < sizeof buffer ? n : sizeof buffer - 1));
-}
-
-std::u16string pad(std::u16string text, const Directive& directive) {
-    if (directive.width > 0 && text.size() < static_cast<size_t>(directive.width)) {
-        std::u16string fill(directive.width - text.size(), u' ');
-        bool left = directive.flags.find('-') != std::string::npos;
-        text = left ? text + fill : fill + text;
-    }
-    return text;
-}
-
-std::u16string precisionCut(std::u16string text, const Directive& directive) {
-    if (directive.precision >= 0 && text.size() > static_cast<size_t>(directive.precision)) text.resize(directive.precision);
-    return text;
-}
-
-std::u16string formatInteger(const Directive& directive, va_list& args) {
-    bool isSigned = directive.conversion == 'd' || directive.conversion == 'i';
-    switch (directive.length) {
-        case Length::int64:
-        case Length::longLong:
-            return isSigned ? formatNumber(narrowFormat(directive, "ll", directive.conversion), va_arg(args, long long))
-                            : formatNumber(narrowFormat(directive, "ll", directive.conversion), va_arg(args, unsigned long long));
-        case Length::shortInt:
-            return isSigned ? formatNumber(narrowFormat(directive, "", directive.conversion), static_cast<short>(va_arg(args, int)))
-                            : formatNumber(narrowFormat(directive, "", directive.conversion),
-                                           static_cast<unsigned short>(va_arg(args, unsigned)));
-        default:
-            // The Windows C runtime's long is 32 bits, like int.
-            return isSigned ? formatNumber(narrowFormat(directive, "", directive.conversion), va_arg(args, int))
-                            : formatNumber(narrowFormat(directive, "", directive.conversion), va_arg(args, unsigned));
-    }
-}
-
-std::u16string formatPointer(const Directive& directive, va_list& args) {
-    // As the Windows C runtime does: upper-case hex, as many digits as a pointer has.
-    auto value = reinterpret_cast<uintptr_t>(va_arg(args, void*));
-    Directive plain;
-    plain.flags = "0";
-    plain.width = static_cast<int>(sizeof(void*) * 2);
-    return pad(formatNumber(narrowFormat(plain, "ll", 'X'), static_cast<unsigned long long>(value)), directive);
-}
-
-// "%s" is UTF-16 unless "h" narrows it; "%S" is 8-bit unless "l" widens it.
-std::u16string formatString(const Directive& directive, va_list& args) {
-    bool wide = directive.conversion == 's' ? directive.length != Length::shortInt : directive.length == Length::longInt;
-    const void* pointer = va_arg(args, const void*);
+std::u16string digits(uint64_t value, unsigned base, bool upper) {
+    const char* symbols = upper ? "0123456789ABCDEF" : "0123456789abcdef";
     std::u16string text;
-    if (!pointer) {
-        text = u"(null)";
-    } else if (wide) {
-        text = static_cast<const char16_t*>(pointer);
-    } else {
-        text = widenBytes(static_cast<const char*>(pointer));
+    do {
+        text.insert(text.begin(), static_cast<char16_t>(symbols[value % base]));
+        value /= base;
+    } while (value != 0);
+    return text;
+}
+
+std::u16string pad(std::u16string text, const Directive& directive, size_t signOrPrefix = 0) {
+    if (text.size() >= directive.width) return text;
+    size_t missing = directive.width - text.size();
+    if (directive.leftAlign) return text + std::u16string(missing, u' ');
+    if (directive.zeroPad) return text.insert(signOrPrefix, missing, u'0');
+    return std::u16string(missing, u' ') + text;
+}
+
+std::u16string formatInteger(const Directive& directive, int64_t value) {
+    if (directive.conversion == u'x') {
+        uint64_t bits = directive.is64 ? static_cast<uint64_t>(value) : static_cast<uint32_t>(value);
+        std::u16string prefix = directive.alternate && bits != 0 ? u"0x" : u"";
+        return pad(prefix + digits(bits, 16, false), directive, prefix.size());
     }
-    return pad(precisionCut(std::move(text), directive), directive);
+    int64_t number = directive.is64 ? value : static_cast<int32_t>(value);
+    bool negative = number < 0;
+    uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(number) : static_cast<uint64_t>(number);
+    return pad((negative ? u"-" : u"") + digits(magnitude, 10, false), directive, negative ? 1 : 0);
 }
 
-std::u16string formatCharacter(const Directive& directive, va_list& args) {
-    int value = va_arg(args, int);
-    bool wide = directive.conversion == 'c' ? directive.length != Length::shortInt : directive.length == Length::longInt;
-    char16_t c = wide ? static_cast<char16_t>(value) : static_cast<unsigned char>(value);
-    return pad(std::u16string(1, c), directive);
-}
-
-std::u16string formatConversion(const Directive& directive, va_list& args) {
+std::u16string formatArgument(const Directive& directive, const LogArg& arg) {
     switch (directive.conversion) {
-        case 'd': case 'i': case 'u': case 'x': case 'X': case 'o':
-            return formatInteger(directive, args);
-        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G':
-            return formatNumber(narrowFormat(directive, "", directive.conversion), va_arg(args, double));
-        case 'p':
-            return formatPointer(directive, args);
-        case 's': case 'S':
-            return formatString(directive, args);
-        case 'c': case 'C':
-            return formatCharacter(directive, args);
+        case u'd':
+        case u'x':
+            return formatInteger(directive, arg.integer);
+        case u'c':
+            return pad(std::u16string(1, static_cast<char16_t>(arg.integer)), directive);
+        case u'p': {
+            // As the Windows C runtime prints pointers: upper-case hex, all digits.
+            std::u16string text = digits(reinterpret_cast<uintptr_t>(arg.pointer), 16, true);
+            return pad(std::u16string(sizeof(void*) * 2 - text.size(), u'0') + text, directive);
+        }
+        case u's':
+            return pad(arg.pointer ? std::u16string(static_cast<const char16_t*>(arg.pointer)) : u"(null)", directive);
+        case u'S':
+            return pad(arg.pointer ? widenBytes(static_cast<const char*>(arg.pointer)) : u"(null)", directive);
         default:
             return {};
     }
@@ -164,40 +88,27 @@ std::u16string formatConversion(const Directive& directive, va_list& args) {
 
 }  // namespace
 
-std::u16string formatWideV(const char16_t* format, va_list args) {
-    va_list ap;
-    va_copy(ap, args);
+std::u16string formatLogText(const char16_t* format, const LogArg* args) {
     std::u16string out;
     for (const char16_t* p = format; *p; ++p) {
         if (*p != u'%') {
             out.push_back(*p);
             continue;
         }
-        ++p;
-        if (*p == u'%') {
+        if (*++p == u'%') {
             out.push_back(u'%');
             continue;
         }
-        Directive directive = parseDirective(p, ap);
+        Directive directive = parseDirective(p);
         if (!*p) break;
-        out += formatConversion(directive, ap);
+        out += formatArgument(directive, *args++);
     }
-    va_end(ap);
     return out;
-}
-
-std::u16string formatWide(const char16_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    std::u16string text = formatWideV(format, args);
-    va_end(args);
-    return text;
 }
 
 std::u16string logTimestamp(int64_t elapsedMs) {
     if (elapsedMs < 0) elapsedMs = 0;
-    return formatWide(u"[%I64d:%I64d] ", static_cast<long long>(elapsedMs / 1000),
-                      static_cast<long long>(elapsedMs % 1000));
+    return formatChecked(u"[%I64d:%I64d] ", elapsedMs / 1000, elapsedMs % 1000);
 }
 
 std::u16string composeLogLine(int64_t elapsedMs, bool isError, const std::u16string& message) {

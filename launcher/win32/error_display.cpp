@@ -1,4 +1,5 @@
-// Showing error texts and ending the process.
+#include "launcher/win32/error_display.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -8,16 +9,15 @@
 #include "environment/temp_dir.h"
 #include "launcher/errors.h"
 #include "launcher/launcher_state.h"
-#include "launcher/log.h"
 #include "launcher/message_table.h"
+#include "launcher/win32/log_file.h"
 #include "launcher/win32/wide.h"
 
 namespace {
 
 std::u16string longPathOf(const std::u16string& path) {
-    wchar_t buffer[6000];
-    DWORD n = GetLongPathNameW(wide(path), buffer, 6000);
-    return n > 0 && n < 6000 ? toU16(buffer) : path;
+    std::wstring longPath = sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); });
+    return longPath.empty() ? path : toU16(longPath);
 }
 
 void writeToStandardError(const std::u16string& text) {
@@ -31,9 +31,9 @@ void writeToStandardError(const std::u16string& text) {
 
 }  // namespace
 
-void showErrorText(const std::u16string& text) {
+void displayErrorText(const std::u16string& text) {
     showSplash(0);
-    std::u16string logFile = logFileName();
+    std::u16string logFile = logFilePath();
     std::u16string output = composeErrorText(text, logFile.empty() ? logFile : longPathOf(logFile));
     if (!isQuietMode()) {
         std::u16string caption = getMessageOrSetting(msgCaption);
@@ -50,8 +50,8 @@ void showErrorText(const std::u16string& text) {
     writeToStandardError(output);
 }
 
-void exitLauncher(int exitCode) {
-    std::string& tempDir = launcherTempDir();
+void endLauncher(int exitCode) {
+    const std::string& tempDir = launcherTempDir();
     if (!launcherState().languageRestart && !tempDir.empty()) {
         removeTree(tempDir, true);
         RemoveDirectoryA(tempDir.c_str());

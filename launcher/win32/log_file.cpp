@@ -1,5 +1,5 @@
-// The log file: created on the first log call when logging is on; each line
-// is written by an open-append-close cycle, so an abrupt end loses nothing.
+#include "launcher/win32/log_file.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -7,8 +7,8 @@
 
 #include "environment/temp_dir.h"
 #include "launcher/launcher_state.h"
-#include "launcher/log.h"
 #include "launcher/log_format.h"
+#include "launcher/text.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -53,18 +53,18 @@ std::u16string freeLogFileName() {
     }
     std::u16string name;
     for (int i = 1; i <= 1000; ++i) {
-        name = formatWide(u"%sovn_nlog_%d.log", dir.c_str(), i);
+        name = dir + u"ovn_nlog_" + widenBytes(std::to_string(i)) + u".log";
         if (GetFileAttributesW(wide(name)) == INVALID_FILE_ATTRIBUTES) break;
     }
     return name;
 }
 
 void writeHeader() {
-    wchar_t module[MAX_PATH * 4] = {};
-    GetModuleFileNameW(nullptr, module, MAX_PATH * 4);
+    std::u16string module =
+        toU16(sizedQuery<wchar_t>([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); }));
     time_t now = time(nullptr);
     const char* when = ctime(&now);
-    writeText(state.file, u"\uFEFF" + formatWide(u"Started executable %s at %S\n", utf16(module), when ? when : "\n"));
+    writeText(state.file, u"\uFEFFStarted executable " + module + u" at " + widenBytes(when ? when : "\n") + u"\n");
     fflush(state.file);
 }
 
@@ -83,23 +83,38 @@ void initialise() {
     state.startMs = systemTimeMs();
 }
 
+// One lock for both threads of the launcher: each line is written whole.
+class LogLock {
+public:
+    LogLock() {
+        if (!state.lockCreated) {
+            InitializeCriticalSection(&state.lock);
+            state.lockCreated = true;
+        }
+        EnterCriticalSection(&state.lock);
+    }
+    ~LogLock() { LeaveCriticalSection(&state.lock); }
+    LogLock(const LogLock&) = delete;
+    LogLock& operator=(const LogLock&) = delete;
+};
+
 }  // namespace
 
-void logMessageV(bool isError, const char16_t* format, va_list args) {
-    if (!state.lockCreated) {
-        InitializeCriticalSection(&state.lock);
-        state.lockCreated = true;
-    }
-    EnterCriticalSection(&state.lock);
-    if (!state.fileName.empty() && !state.file) state.file = _wfopen(wide(state.fileName), L"ab");
+bool logFileEnabled() {
+    LogLock lock;
     if (!state.initialised) initialise();
-    if (state.file) {
-        std::u16string line = composeLogLine(systemTimeMs() - state.startMs, isError, formatWideV(format, args));
-        writeText(state.file, line + u"\n");
-        fclose(state.file);
-        state.file = nullptr;
-    }
-    LeaveCriticalSection(&state.lock);
+    return !state.fileName.empty();
 }
 
-std::u16string logFileName() { return state.fileName; }
+void appendLogLine(bool isError, const std::u16string& message) {
+    LogLock lock;
+    if (!state.initialised) initialise();
+    if (state.fileName.empty()) return;
+    if (!state.file) state.file = _wfopen(wide(state.fileName), L"ab");
+    if (!state.file) return;
+    writeText(state.file, composeLogLine(systemTimeMs() - state.startMs, isError, message) + u"\n");
+    fclose(state.file);
+    state.file = nullptr;
+}
+
+std::u16string logFilePath() { return state.fileName; }

@@ -4,13 +4,34 @@
 #include "launcher/errors.h"
 #include "launcher/launcher_state.h"
 #include "launcher/log.h"
-#include "launcher/log_format.h"
 #include "launcher/message_table.h"
+#include "launcher/platform.h"
 
 FakePlatform& fakePlatform() {
     static FakePlatform platform;
     return platform;
 }
+
+namespace {
+
+class RecordingPlatform : public Platform {
+public:
+    bool logEnabled() override { return true; }
+    void writeLogLine(bool isError, const std::u16string& message) override {
+        fakePlatform().logLines.push_back((isError ? u"ERROR: " : u"") + message);
+    }
+    std::u16string logFileName() override { return fakePlatform().logFile; }
+    void showErrorText(const std::u16string& text) override {
+        fakePlatform().shownErrors.push_back(composeErrorText(text, fakePlatform().logFile));
+    }
+    [[noreturn]] void exitLauncher(int exitCode) override { throw LauncherExit{exitCode}; }
+};
+
+RecordingPlatform recording;
+// Installed before any test runs, so no test can end the test process.
+const bool recordingInstalled = (installPlatform(recording), true);
+
+}  // namespace
 
 void resetLauncherForTest() {
     fakePlatform() = FakePlatform();
@@ -19,15 +40,3 @@ void resetLauncherForTest() {
     launcherState() = LauncherState();
 }
 
-void logMessageV(bool isError, const char16_t* format, va_list args) {
-    std::u16string line = isError ? u"ERROR: " : u"";
-    fakePlatform().logLines.push_back(line + formatWideV(format, args));
-}
-
-std::u16string logFileName() { return fakePlatform().logFile; }
-
-void showErrorText(const std::u16string& text) {
-    fakePlatform().shownErrors.push_back(composeErrorText(text, fakePlatform().logFile));
-}
-
-void exitLauncher(int exitCode) { throw LauncherExit{exitCode}; }

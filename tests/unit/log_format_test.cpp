@@ -4,29 +4,47 @@
 
 namespace {
 
+template <typename... T>
+constexpr bool fits(const char16_t* format) {
+    return logFormatFits(format, LogArgKinds<LogArgTypes<T...>>::value);
+}
+
+// A format that does not take its arguments does not compile.
+static_assert(fits<const char16_t*, const char*, int, long long, void*>(u"%s %S %d %I64d %p"));
+static_assert(fits<>(u"100%% sure"));
+static_assert(!fits<const char*>(u"%s"));             // 8-bit text for a UTF-16 directive
+static_assert(!fits<const char16_t*>(u"%S"));
+static_assert(!fits<long long>(u"%d"));                // 64 bits for a 32-bit directive
+static_assert(!fits<int>(u"%I64d"));
+static_assert(!fits<int>(u"%s"));
+static_assert(!fits<int>(u"%d %d"));                   // an argument missing
+static_assert(!fits<int, int>(u"%d"));                 // one left over
+static_assert(!fits<double>(u"%f"));                   // conversions the launcher does not use
+static_assert(!fits<int>(u"%u"));
+
 TEST(LogFormat, WideConventionsForStrings) {
     const char16_t* wideText = u"w\u00FCde";
     const char* narrowText = "n\xE4rrow";
-    EXPECT_EQ(formatWide(u"%s|%S", wideText, narrowText), u"w\u00FCde|n\u00E4rrow");
-    EXPECT_EQ(formatWide(u"[%5s][%-4S][%.2s]", u"ab", "c", u"xyz"), u"[   ab][c   ][xy]");
-    EXPECT_EQ(formatWide(u"%s", static_cast<const char16_t*>(nullptr)), u"(null)");
-    EXPECT_EQ(formatWide(u"%c%C", u'\u00FC', 'A'), u"\u00FCA");
+    EXPECT_EQ(formatChecked(u"%s|%S", wideText, narrowText), u"w\u00FCde|n\u00E4rrow");
+    EXPECT_EQ(formatChecked(u"[%5s][%-4S]", u"ab", "c"), u"[   ab][c   ]");
+    EXPECT_EQ(formatChecked(u"%s|%S", static_cast<const char16_t*>(nullptr), static_cast<const char*>(nullptr)),
+              u"(null)|(null)");
+    EXPECT_EQ(formatChecked(u"%c", u'\u00FC'), u"\u00FC");
 }
 
 TEST(LogFormat, Numbers) {
-    EXPECT_EQ(formatWide(u"%d %i %u %x %X %05d %-3d|", -12, 7, 4000000000u, 255, 255, 42, 1),
-              u"-12 7 4000000000 ff FF 00042 1  |");
-    EXPECT_EQ(formatWide(u"%I64d %lld %I64u", -5000000000LL, 6000000000LL, 18446744073709551615ULL),
-              u"-5000000000 6000000000 18446744073709551615");
-    EXPECT_EQ(formatWide(u"%ld %hd %*d|%%", 70000L, 70000, 4, 3), u"70000 4464    3|%");
+    EXPECT_EQ(formatChecked(u"%d %x %#x %05d %-3d %03d|%%", -12, 255u, 0x8664, 42, 1, -7),
+              u"-12 ff 0x8664 00042 1   -07|%");
+    EXPECT_EQ(formatChecked(u"%d %x", 4000000000u, -1), u"-294967296 ffffffff");  // as a 32-bit int
+    EXPECT_EQ(formatChecked(u"%I64d %I64d", -5000000000LL, INT64_MIN), u"-5000000000 -9223372036854775808");
     // Pointers as the Windows runtime prints them.
     std::u16string pointer = sizeof(void*) == 4 ? u"0000ABCD" : u"000000000000ABCD";
-    EXPECT_EQ(formatWide(u"%p", reinterpret_cast<void*>(0xABCD)), pointer);
+    EXPECT_EQ(formatChecked(u"%p", reinterpret_cast<void*>(0xABCD)), pointer);
 }
 
 TEST(LogFormat, TimestampHasNoLeadingZeros) {
     EXPECT_EQ(logTimestamp(1005), u"[1:5] ");
-    EXPECT_EQ(logTimestamp(62040), u"[62:40] ");
+    EXPECT_EQ(logTimestamp(62340), u"[62:340] ");
     EXPECT_EQ(composeLogLine(3, true, u"oops"), u"[0:3] ERROR: oops");
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "launcher/log.h"
+#include "launcher/win32/win32_platform.h"
 #include "tests/wine/launcher_sandbox.h"
 
 namespace {
@@ -247,6 +248,7 @@ void InProcessLog::enable(const std::wstring& temporaryDirectory) {
     SetEnvironmentVariableW(L"TMP", temporaryDirectory.c_str());
     SetEnvironmentVariableW(L"TEMP", temporaryDirectory.c_str());
     SetEnvironmentVariableW(L"TESSEL_LOG", L"yes");
+    installPlatform(win32Platform());
 }
 
 InProcessLog::InProcessLog() {

@@ -153,9 +153,9 @@ private:
 };
 
 // The launcher's own log inside the test process, for tests that call
-// launcher functions directly. enable() must come before the process's
-// first log call (it decides once); it also points TMP and TEMP at the
-// directory, where the log file is made.
+// launcher functions directly. enable() installs the launcher's platform and
+// must come before the process's first log call (it decides once); it also
+// points TMP and TEMP at the directory, where the log file is made.
 class InProcessLog {
 public:
     static void enable(const std::wstring& temporaryDirectory);
