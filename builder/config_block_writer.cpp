@@ -3,10 +3,9 @@
 #include <fstream>
 #include <iterator>
 
-namespace {
+#include "launcher/config_block_format.h"
 
-constexpr uint32_t magic = 0xE8E413D5;
-constexpr unsigned char scrambleMask = 0xA7;
+namespace {
 
 void putLE(std::string& out, uint64_t value, int width) {
     for (int i = 0; i < width; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
@@ -94,7 +93,7 @@ std::string writeConfigurationBlock(const LauncherConfiguration& config) {
     }
 
     std::string out;
-    putLE(out, magic, 4);
+    putLE(out, configBlockMagic, 4);
     putInt(out, 0);
     putInt(out, 0);
     putLE(out, body.size() + 8, 8);  // bytes from this field to the end of the locale blocks
@@ -103,7 +102,7 @@ std::string writeConfigurationBlock(const LauncherConfiguration& config) {
         putLE(out, file.content.size(), 8);
         for (char c : file.content) out.push_back(static_cast<char>(c ^ scrambleMask));
     }
-    putLE(out, 0xD513E4E8, 4);  // the magic in the opposite byte order
+    putLE(out, blockEndMarker, 4);
     return out;
 }
 

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int settingJdkRequired = 131;
 constexpr size_t versionLineLimit = 99;
 // Options echoed by the runtime ("Picked up ...") come first, a line each.
 constexpr int versionSearchLines = 10;

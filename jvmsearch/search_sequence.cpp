@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int settingMinimumVersion = 126;
-constexpr int settingMaximumVersion = 127;
-constexpr int settingSearchSequence = 128;
 constexpr size_t configBuffer = 6000;
 
 void readBounds(SearchState& state) {

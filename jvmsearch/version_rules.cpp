@@ -7,7 +7,6 @@
 
 namespace {
 
-const int32_t settingAllowBeta = 130;
 const char versionSeparators[] = "._-+";
 
 bool isSeparator(char c) {

@@ -7,8 +7,7 @@
 #include <string_view>
 
 #include "launcher/byte_source.h"
-
-constexpr uint32_t configBlockMagic = 0xE8E413D5;
+#include "launcher/config_block_format.h"
 
 // Moves the source to the first byte after the last section's raw data.
 void locateConfigurationBlock(ByteSource& source);

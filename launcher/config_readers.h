@@ -7,6 +7,7 @@
 #include <string>
 
 #include "launcher/byte_source.h"
+#include "launcher/config_block_format.h"
 
 int32_t readInt(ByteSource& source);
 int64_t readLong(ByteSource& source);
@@ -19,7 +20,6 @@ std::u16string readWString(ByteSource& source);
 
 enum CopyResult { copyOk = 0, copyReadFailed = 1, copyWriteFailed = 2 };
 
-// Copies count bytes in chunks of 6000, XOR-ing each with 0xA7 when scramble is set.
+// Copies count bytes in chunks of 6000, XOR-ing each with scrambleMask when scramble is set.
 int copyBytes(ByteSource& from, ByteSink& to, int64_t count, bool scramble);
 
-constexpr unsigned char scrambleMask = 0xA7;

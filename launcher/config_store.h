@@ -7,17 +7,8 @@
 #include <map>
 #include <string>
 
-enum SettingId {
-    settingExecutableType = 107,
-    settingShowSplash = 108,
-    settingWorkingDirectory = 146,
-    settingHardenedStart = 154,
-    settingConsoleSwitch = 156,
-    settingFlavour = 2001,
-    settingIncludedFileCount = 2002,
-    settingIncludedFileNames = 2003,
-    settingNativeLibraryDirs = 10004,
-};
+#include "launcher/setting_ids.h"
+
 
 class ConfigStore {
 public:

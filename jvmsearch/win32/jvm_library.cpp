@@ -14,7 +14,6 @@
 
 namespace {
 
-const int32_t kPreferredVmVariant = 152;
 
 // PATH is rewritten in UTF-16, so entries outside the ANSI code page stay intact.
 void writePath(const std::optional<std::u16string>& value) {
@@ -43,7 +42,7 @@ JvmModule loadJvmDllFromBin(const std::string& javaExePath) {
     writePath(extendedPath(before.value_or(std::u16string()), fromAnsi(bin).value_or(widenBytes(bin))));
 
     JvmModule module = nullptr;
-    for (const std::string& variant : vmVariantOrder(getConfigString(kPreferredVmVariant, 200))) {
+    for (const std::string& variant : vmVariantOrder(getConfigString(settingPreferredVmVariant, 200))) {
         module = tryJvmDll(bin, variant);
         if (module) break;
     }

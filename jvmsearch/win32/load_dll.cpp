@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int settingInstallationDirectory = 10003;
 constexpr size_t settingLimit = 6000;
 
 class Win32SearchSources : public SearchSources {

@@ -17,9 +17,6 @@
 
 namespace {
 
-constexpr int settingJdkRequired = 131;
-constexpr int settingApplicationId = 160;
-constexpr int settingOnlyOwnRuntimes = 165;
 
 struct Bounds {
     const VersionParts& minimum;

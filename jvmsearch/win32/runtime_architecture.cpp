@@ -4,6 +4,7 @@
 
 #include "launcher/architecture.h"
 #include "launcher/log.h"
+#include "launcher/win32/handle.h"
 
 static_assert(x86Architecture.peMachine == IMAGE_FILE_MACHINE_I386 &&
                   x64Architecture.peMachine == IMAGE_FILE_MACHINE_AMD64,
@@ -13,13 +14,12 @@ static_assert(x86Architecture.otherRegistryView == KEY_WOW64_64KEY &&
               "the registry view each launcher does not read by default");
 
 bool runtimeFitsLauncher(const std::string& javaExe) {
-    HANDLE file = CreateFileA(javaExe.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return true;
+    Handle file(CreateFileA(javaExe.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return true;
     std::string start(4096, '\0');
     DWORD got = 0;
-    bool read = ReadFile(file, &start[0], static_cast<DWORD>(start.size()), &got, nullptr);
-    CloseHandle(file);
+    bool read = ReadFile(file.get(), &start[0], static_cast<DWORD>(start.size()), &got, nullptr);
     std::optional<uint16_t> machine = read ? peMachine(std::string_view(start.data(), got)) : std::nullopt;
     if (!machine || *machine == launcherArchitecture.peMachine) return true;
     logLine(u"%S is built for machine %#x, not for this %d-bit launcher", javaExe.c_str(),
