@@ -1,0 +1,15 @@
+// The VM option list with which the Java VM is created, in the order the VM
+// receives it: the launcher system properties, the configured VM options,
+// the version-specific line, "-J" arguments, the locale options, the default
+// options file, then the class-path option and the module options.
+// Directives of options files never reach it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "launcher/command_line.h"
+
+// 8-bit texts in the code page of the file functions; logs "vmoption count
+// %d" and every "vmoption %d: %S".
+std::vector<std::string> assembleVmOptions(const LauncherArgs& args, const std::vector<std::string>& systemProperties);
