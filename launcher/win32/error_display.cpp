@@ -15,9 +15,9 @@
 namespace {
 
 std::u16string longPathOf(const std::u16string& path) {
-    wchar_t buffer[6000];
-    DWORD n = GetLongPathNameW(wide(path), buffer, 6000);
-    return n > 0 && n < 6000 ? toU16(buffer) : path;
+    std::u16string longPath =
+        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); }));
+    return longPath.empty() ? path : longPath;
 }
 
 void writeToStandardError(const std::u16string& text) {
@@ -51,10 +51,6 @@ void showErrorText(const std::u16string& text) {
 }
 
 void exitLauncher(int exitCode) {
-    std::string& tempDir = launcherTempDir();
-    if (!launcherState().languageRestart && !tempDir.empty()) {
-        removeTree(tempDir, true);
-        RemoveDirectoryA(tempDir.c_str());
-    }
+    if (!launcherState().languageRestart) removeLauncherTempDir();
     ExitProcess(static_cast<UINT>(exitCode));
 }
