@@ -1,5 +1,7 @@
 #include "environment/included_files.h"
 
+#include <set>
+
 #include "environment/path_rules.h"
 #include "launcher/config_readers.h"
 #include "launcher/errors.h"
@@ -10,11 +12,22 @@ namespace {
 
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+std::string upperAscii(std::string text) {
+    for (char& c : text) c = upper(c);
+    return text;
+}
+
+// The check takes "/" and "\" alike, so extraction must too.
+std::string withBackslashes(std::string name) {
+    for (char& c : name)
+        if (c == '/') c = '\\';
+    return name;
+}
+
 // CON, NUL, COM1 and the like name devices in every directory, with any extension.
 bool isDeviceName(const std::string& component) {
-    std::string stem = component.substr(0, component.find('.'));
+    std::string stem = upperAscii(component.substr(0, component.find('.')));
     while (!stem.empty() && stem.back() == ' ') stem.pop_back();
-    for (char& c : stem) c = upper(c);
     for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
         if (stem == device) return true;
     return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) && stem[3] >= '1' &&
@@ -73,12 +86,19 @@ int extractIncludedFilesFrom(ByteSource& source, const std::string& directory, c
                              ExtractionTarget& target) {
     if (directory.empty() && !names.empty()) fatalError(msgInternalError, u"11");
     refuseUnsafeIncludedNames(names);
-    for (const std::string& name : names) {
+    std::set<std::string> createdDirectories;  // upper case: the file system ignores case
+    for (const std::string& listed : names) {
+        std::string name = withBackslashes(listed);
         std::string path = joinPath(directory, name);
         if (std::optional<std::string> sub = includedFileDirectory(name)) {
             std::string subPath = joinPath(directory, *sub);
-            logLine(u"creating directory %S", subPath.c_str());
-            if (!target.createDirectory(subPath)) logError(u"failed to create directory %S", subPath.c_str());
+            if (createdDirectories.insert(upperAscii(*sub)).second) {
+                logLine(u"creating directory %S", subPath.c_str());
+                if (!target.createDirectory(subPath)) {
+                    logError(u"failed to create directory %S", subPath.c_str());
+                    fatalError(msgInternalError, u"11");
+                }
+            }
         }
         int64_t size = readLong(source);
         logLine(u"extracting %S (size: %I64d)", path.c_str(), static_cast<long long>(size));
@@ -92,16 +112,4 @@ int extractIncludedFilesFrom(ByteSource& source, const std::string& directory, c
         }
     }
     return 0;
-}
-
-std::string launcherTempDirName(const std::string& tempFile, int64_t secondsSince1970) {
-    // "%d" of the low 32 bits, as a signed number.
-    int32_t low = static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(secondsSince1970)));
-    return tempFile + "_dir" + std::to_string(low);
-}
-
-std::string fallbackTempFileName(const std::string& directory, int random) {
-    std::string base = directory;
-    if (base.empty() || (base.back() != '\\' && base.back() != '/')) base += '\\';
-    return base + "tsl" + std::to_string(random);
 }

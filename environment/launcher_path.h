@@ -1,5 +1,5 @@
-// The launcher executable's own path in both widths and the path helpers
-// that every subsystem shares. Path buffers hold 6000 characters.
+// The launcher executable's own path in both widths, and the path helpers
+// and code-page conversions that every subsystem shares.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,11 @@
 #include <string>
 #include <string_view>
 
+// The launcher's identity.
+
 // The ANSI form of the launcher's path that survives the ANSI code page and
-// ends in ".exe"; computed at the first call, never absent.
+// ends in ".exe"; computed at the first call. Empty when the system offers
+// no such form: a path with replaced characters would name another file.
 const std::string& launcherPathAnsi();
 // The long form of the launcher's path, doubled backslashes collapsed.
 const std::u16string& launcherPathWide();
@@ -22,8 +25,14 @@ const LauncherDirectories& launcherDirectories();
 // The UTF-16 launcher directory (launcherDirectories().wide).
 const std::u16string& launcherDirectoryWide();
 
+// Path helpers.
+
 bool isRelativePath(std::string_view path);
 bool isRelativePath(std::u16string_view path);
+
+// The system's absolute form of the path; empty when it fails.
+std::string fullPathName(const std::string& path);
+std::u16string fullPathName(const std::u16string& path);
 
 // The path when absolute; otherwise the directory of referenceFile (when
 // given) or the launcher directory, then the path; backslashes collapsed.
@@ -48,12 +57,11 @@ bool isExeName(std::string_view path);
 void collapseBackslashes(std::u16string& path);
 void collapseBackslashes(std::string& path);
 
+// Code-page conversion.
+
 // To the code page of the file functions; replaced is set when a character
 // could not be represented.
 std::string toAnsi(std::u16string_view text, bool* replaced = nullptr);
 // From the code page of the file functions; none when the system cannot
 // convert the text.
 std::optional<std::u16string> fromAnsi(const std::string& text);
-
-// The short (8.3) form through the command interpreter, or none.
-std::optional<std::string> shortPathViaShell(const std::u16string& path);

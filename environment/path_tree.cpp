@@ -3,20 +3,33 @@
 #include "environment/path_rules.h"
 #include "launcher/log.h"
 
-void removeTreeIn(TreeFileSystem& fileSystem, const std::string& directory, bool recurse) {
-    if (directory.empty() || directory[0] == '.') return;
-    if (fileSystem.isLink(directory)) return;
-    logLine(u"emptying %S", directory.c_str());
-    for (const TreeEntry& entry : fileSystem.list(joinPath(directory, "*.*"))) {
-        if (entry.name == "." || entry.name == "..") continue;
-        std::string path = joinPath(directory, entry.name);
-        if (entry.isDirectory) {
-            logLine(u"attempting to remove %S (%d)", path.c_str(), recurse ? 1 : 0);
-            if (recurse && !entry.isLink) removeTreeIn(fileSystem, path, false);
-            fileSystem.removeDirectory(path);
-        } else {
-            logLine(u"attempting to delete %S", path.c_str());
-            fileSystem.deleteFile(path);
+namespace {
+
+// Empties the open directory, levels deep below it, then removes it.
+void removeDirectory(TreeFileSystem& fileSystem, TreeNode& directory, const std::u16string& path, int levels) {
+    if (levels > 0) {
+        logLine(u"emptying %s", path.c_str());
+        for (const std::u16string& name : directory.list()) {
+            std::u16string entryPath = joinPath(path, name);
+            std::unique_ptr<TreeNode> entry = fileSystem.open(entryPath);
+            if (!entry) continue;
+            if (entry->isDirectory() && !entry->isLink()) {
+                removeDirectory(fileSystem, *entry, entryPath, levels - 1);
+            } else {
+                logLine(u"attempting to delete %s", entryPath.c_str());
+                entry->remove();
+            }
         }
     }
+    logLine(u"attempting to remove %s", path.c_str());
+    directory.remove();
+}
+
+}  // namespace
+
+void removeTreeIn(TreeFileSystem& fileSystem, const std::u16string& directory) {
+    if (directory.empty() || directory[0] == u'.') return;
+    std::unique_ptr<TreeNode> top = fileSystem.open(directory);
+    if (!top || !top->isDirectory() || top->isLink()) return;
+    removeDirectory(fileSystem, *top, directory, 2);
 }

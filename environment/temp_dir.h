@@ -6,7 +6,8 @@
 #include <string>
 
 // The launcher's own temporary directory; empty when none was created.
-std::string& launcherTempDir();
+// Only createLauncherTempDir sets it.
+const std::string& launcherTempDir();
 // Position in the launcher file after the last included-file record; 0 when none.
 uint64_t unextractedPosition();
 
@@ -19,12 +20,15 @@ std::u16string getTempDirWide(bool fatalIfNone);
 // A unique file path in the temporary directory (the system creates the file).
 std::string makeTempFileName();
 
-// Creates launcherTempDir or ends the process (message 1009, "7").
+// Creates launcherTempDir, for the current user only, or ends the process
+// (message 1009, "7"). A directory of that name that exists already is never
+// taken: another name is tried.
 void createLauncherTempDir();
 
 // Copies the included files into launcherTempDir; 0 on success, else the
 // error code of the failed record.
 int extractIncludedFiles(bool createDir);
 
-// Deletes what is inside the directory (one level further with recurse).
-void removeTree(const std::string& directory, bool recurse);
+// Removes launcherTempDir with what extraction put there; links found in it
+// are removed, never followed.
+void removeLauncherTempDir();

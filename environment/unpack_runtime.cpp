@@ -9,7 +9,7 @@ const size_t kPackSuffixLength = 5;  // ".pack"
 
 }  // namespace
 
-std::string unpackCommandLine(const std::string& packedPath, const std::string& archivePath) {
+std::string unpackArguments(const std::string& packedPath, const std::string& archivePath) {
     return "-r \"" + packedPath + "\" \"" + archivePath + "\"";
 }
 
@@ -48,15 +48,14 @@ void unpackOneArchive(const std::string& runtimeDirectory, const std::string& pa
         return;
     }
     std::string tool = runtimeDirectory + "\\bin\\unpack200.exe";
-    std::string commandLine = unpackCommandLine(packedPath, archive);
+    std::string arguments = unpackArguments(packedPath, archive);
     logLine(u"%S", tool.c_str());
-    logLine(u"%S", commandLine.c_str());
-    if (!platform.startProcess(tool, commandLine)) {
+    logLine(u"%S", arguments.c_str());
+    logLine(u"waiting for unpack200 to finish");
+    if (!platform.runTool(tool, arguments)) {
         logLine(u"could not create unpack process");
         fatalError(msgInternalError, u"20");
     }
-    logLine(u"waiting for unpack200 to finish");
-    platform.waitForProcess();
     logLine(u"unpack done");
     int errorCode = 0;
     // The tool removes the packed file itself when it honours -r.

@@ -18,10 +18,9 @@ public:
     virtual std::vector<std::string> findFiles(const std::string& pattern) = 0;
     virtual bool pathExists(const std::string& path) = 0;
     virtual void writeConsoleText(const std::string& text) = 0;
-    // Starts the tool hidden; false when it could not be started.
-    virtual bool startProcess(const std::string& program, const std::string& commandLine) = 0;
-    // Waits for the started process to end.
-    virtual void waitForProcess() = 0;
+    // Runs the tool hidden with the arguments after its own quoted path and
+    // waits for it to end; false when it could not be started.
+    virtual bool runTool(const std::string& program, const std::string& arguments) = 0;
     enum class DeleteResult { deleted, missing, failed };
     virtual DeleteResult deleteFile(const std::string& path, int& errorCode) = 0;
 };
@@ -33,5 +32,5 @@ void unpackPackedJars(const std::string& runtimeDirectory, const std::string& su
                       UnpackPlatform& platform);
 void unpackOneArchive(const std::string& runtimeDirectory, const std::string& packedPath, UnpackPlatform& platform);
 
-// "-r "packed" "archive"": the tool's whole command line.
-std::string unpackCommandLine(const std::string& packedPath, const std::string& archivePath);
+// "-r "packed" "archive"": the tool's arguments.
+std::string unpackArguments(const std::string& packedPath, const std::string& archivePath);

@@ -11,6 +11,7 @@
 #include "launcher/config_store.h"
 #include "launcher/log.h"
 #include "launcher/text.h"
+#include "launcher/win32/handle.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -87,7 +88,7 @@ void initCommonControls() {
 }
 
 void prependNativeLibraryPath() {
-    std::string list = getConfigString(settingNativeLibraryDirs, 6000);
+    std::string list = dupConfigString(settingNativeLibraryDirs);
     logLine(u"native lib dir is %S", list.c_str());
     expandVariablesNarrow(list);
     std::vector<std::u16string> directories;
@@ -111,8 +112,7 @@ void prependNativeLibraryPath() {
 
 void rebootMachine() {
     Sleep(5000);
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return;
-    if (enableShutdownPrivilege(token)) ExitWindowsEx(EWX_REBOOT, 0);
-    CloseHandle(token);
+    Handle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.receive())) return;
+    if (enableShutdownPrivilege(token.get())) ExitWindowsEx(EWX_REBOOT, 0);
 }

@@ -3,24 +3,20 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
-#include <memory>
 #include <optional>
-#include <vector>
 
-#include "environment/included_files.h"
 #include "environment/launcher_path.h"
-#include "environment/path_tree.h"
-#include "launcher/config_loader.h"
-#include "launcher/config_store.h"
+#include "environment/temp_dir_names.h"
+#include "environment/win32/private_security.h"
 #include "launcher/errors.h"
 #include "launcher/log.h"
-#include "launcher/win32/file_byte_source.h"
 #include "launcher/win32/wide.h"
 
 namespace {
 
-uint64_t unextracted = 0;
+std::string launcherTempDirectory;
 
 // One number from 0 to 32767 per name, the generator seeded afresh each time.
 int freshRandom() {
@@ -50,9 +46,6 @@ struct AnsiSystem {
     static std::optional<String> variable(const char* name) {
         return query<char>([name](char* b, DWORD n) { return GetEnvironmentVariableA(name, b, n); });
     }
-    static String windowsDirectory() {
-        return query<char>([](char* b, DWORD n) { return GetWindowsDirectoryA(b, n); }).value_or(String());
-    }
     static std::optional<String> longPath(const String& path) {
         return query<char>([&](char* b, DWORD n) { return GetLongPathNameA(path.c_str(), b, n); });
     }
@@ -70,10 +63,6 @@ struct WideSystem {
         std::wstring wideName(name, name + strlen(name));
         return asU16(
             query<wchar_t>([&](wchar_t* b, DWORD n) { return GetEnvironmentVariableW(wideName.c_str(), b, n); }));
-    }
-    static String windowsDirectory() {
-        return asU16(query<wchar_t>([](wchar_t* b, DWORD n) { return GetWindowsDirectoryW(b, n); }))
-            .value_or(String());
     }
     static std::optional<String> longPath(const String& path) {
         return asU16(query<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); }));
@@ -103,64 +92,15 @@ template <typename System>
 typename System::String findTempDir() {
     auto candidates = tempDirCandidates<typename System::String>(
         System::tempPath(), System::variable("USERPROFILE"), System::variable("HOMEDRIVE"),
-        System::variable("HOMEPATH"), System::windowsDirectory());
+        System::variable("HOMEPATH"));
     for (const auto& candidate : candidates)
         if (tempDirProbe<System>(candidate.path, candidate.createFirst, candidate.checkLongName)) return candidate.path;
     return {};
 }
 
-// Owns the file handle: the file is closed when extraction is done with it.
-class OwnedFileSink : public FileByteSink {
-public:
-    explicit OwnedFileSink(HANDLE file) : FileByteSink(file), file_(file) {}
-    ~OwnedFileSink() override { CloseHandle(file_); }
-
-private:
-    HANDLE file_;
-};
-
-class FileSystemTarget : public ExtractionTarget {
-public:
-    bool createDirectory(const std::string& path) override {
-        return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
-    }
-    std::unique_ptr<ByteSink> createFile(const std::string& path) override {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return nullptr;
-        return std::make_unique<OwnedFileSink>(file);
-    }
-};
-
-class WindowsTree : public TreeFileSystem {
-public:
-    bool isLink(const std::string& path) override {
-        DWORD attributes = GetFileAttributesA(path.c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-    }
-    std::vector<TreeEntry> list(const std::string& pattern) override {
-        std::vector<TreeEntry> entries;
-        WIN32_FIND_DATAA entry;
-        HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
-        if (find == INVALID_HANDLE_VALUE) return entries;
-        do {
-            entries.push_back({entry.cFileName, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                               (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-        return entries;
-    }
-    void removeDirectory(const std::string& path) override { RemoveDirectoryA(path.c_str()); }
-    void deleteFile(const std::string& path) override { DeleteFileA(path.c_str()); }
-};
-
 }  // namespace
 
-std::string& launcherTempDir() {
-    static std::string directory;
-    return directory;
-}
-
-uint64_t unextractedPosition() { return unextracted; }
+const std::string& launcherTempDir() { return launcherTempDirectory; }
 
 std::string getTempDirAnsi() {
     static std::string cached;
@@ -192,42 +132,16 @@ std::string makeTempFileName() {
 }
 
 void createLauncherTempDir() {
-    std::string& directory = launcherTempDir();
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        directory = launcherTempDirName(makeTempFileName(), static_cast<int64_t>(time(nullptr)));
+    SECURITY_ATTRIBUTES* currentUserOnly = privateSecurityAttributes();
+    for (int attempt = 0; currentUserOnly && attempt < 10; ++attempt) {
+        std::string directory = launcherTempDirName(makeTempFileName(), static_cast<int64_t>(time(nullptr)));
         logLine(u"Temp dir3: %S", directory.c_str());
-        if (CreateDirectoryA(directory.c_str(), nullptr)) return;
+        // Fails when the name exists: what someone else made is never taken over.
+        if (CreateDirectoryA(directory.c_str(), currentUserOnly)) {
+            launcherTempDirectory = directory;
+            return;
+        }
         logLine(u"Could not create dir (%d)", static_cast<int>(GetLastError()));
     }
-    directory.clear();
     fatalError(msgInternalError, u"7");
-}
-
-int extractIncludedFiles(bool createDir) {
-    logLine(u"extracting files");
-    int count = getConfigInt(settingIncludedFileCount);
-    logLine(u"Included files: %d", count);
-    if (count <= 0) {
-        if (createDir) launcherTempDir().clear();
-        return 0;
-    }
-    std::vector<std::string> names = includedFileNames(dupConfigString(settingIncludedFileNames), count);
-    // Refused before the directory exists, so nothing at all is written for it.
-    refuseUnsafeIncludedNames(names);
-    if (createDir) createLauncherTempDir();
-
-    HANDLE file = openLauncherFile();
-    FileByteSource source(file);
-    source.seek(extractionPosition());
-    FileSystemTarget target;
-    int result = extractIncludedFilesFrom(source, launcherTempDir(), names, target);
-    if (result == 0) unextracted = source.position();
-    CloseHandle(file);
-    if (result == 0) logLine(u"extracting files done");
-    return result;
-}
-
-void removeTree(const std::string& directory, bool recurse) {
-    WindowsTree fileSystem;
-    removeTreeIn(fileSystem, directory, recurse);
 }

@@ -4,22 +4,21 @@
 
 #include "environment/launcher_path.h"
 #include "environment/process_setup.h"
+#include "launcher/win32/child_process.h"
+#include "launcher/win32/handle.h"
 
 namespace {
 
 class Win32UnpackPlatform : public UnpackPlatform {
 public:
-    ~Win32UnpackPlatform() override { closeProcess(); }
-
     std::vector<std::string> findFiles(const std::string& pattern) override {
         std::vector<std::string> names;
         WIN32_FIND_DATAA entry;
-        HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
-        if (find == INVALID_HANDLE_VALUE) return names;
+        FindHandle find(FindFirstFileA(pattern.c_str(), &entry));
+        if (!find) return names;
         do {
             if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
+        } while (FindNextFileA(find.get(), &entry));
         return names;
     }
 
@@ -27,25 +26,14 @@ public:
 
     void writeConsoleText(const std::string& text) override { ::writeConsoleText(text); }
 
-    bool startProcess(const std::string& program, const std::string& commandLine) override {
-        closeProcess();
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESHOWWINDOW;
-        startup.wShowWindow = SW_HIDE;
-        std::string mutableLine = commandLine;  // CreateProcessA may write to it
-        PROCESS_INFORMATION info = {};
-        if (!CreateProcessA(program.c_str(), mutableLine.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS,
-                            nullptr, nullptr, &startup, &info))
-            return false;
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        return true;
-    }
-
-    void waitForProcess() override {
-        if (process_) WaitForSingleObject(process_, INFINITE);
-        closeProcess();
+    bool runTool(const std::string& program, const std::string& arguments) override {
+        std::optional<std::u16string> wideProgram = fromAnsi(program);
+        std::optional<std::u16string> wideArguments = fromAnsi(arguments);
+        if (!wideProgram || !wideArguments) return false;
+        ChildProcess tool;
+        tool.program = *wideProgram;
+        tool.arguments = *wideArguments;
+        return runChildProcess(tool).started;
     }
 
     DeleteResult deleteFile(const std::string& path, int& errorCode) override {
@@ -55,14 +43,6 @@ public:
         errorCode = static_cast<int>(error);
         return DeleteResult::failed;
     }
-
-private:
-    void closeProcess() {
-        if (process_) CloseHandle(process_);
-        process_ = nullptr;
-    }
-
-    HANDLE process_ = nullptr;
 };
 
 }  // namespace

@@ -5,13 +5,12 @@
 #include "launcher/config_loader.h"
 #include "launcher/locale.h"
 #include "launcher/win32/file_byte_source.h"
+#include "launcher/win32/handle.h"
 #include "launcher/win32/startup.h"
 
 int loadConfiguration(const LauncherArgs& args) {
-    HANDLE file = openLauncherFile();
-    FileByteSource source(file);
+    Handle file(openLauncherFile());
+    FileByteSource source(file.get());
     locateConfigurationBlock(source);
-    int executableType = loadConfigurationFrom(source, [&args] { return recordLocale(detectLocale(&args)); });
-    CloseHandle(file);
-    return executableType;
+    return loadConfigurationFrom(source, [&args] { return recordLocale(detectLocale(&args)); });
 }

@@ -16,8 +16,9 @@
 namespace {
 
 std::u16string longPathOf(const std::u16string& path) {
-    std::wstring longPath = sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); });
-    return longPath.empty() ? path : toU16(longPath);
+    std::u16string longPath =
+        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); }));
+    return longPath.empty() ? path : longPath;
 }
 
 void writeToStandardError(const std::u16string& text) {
@@ -51,10 +52,6 @@ void displayErrorText(const std::u16string& text) {
 }
 
 void endLauncher(int exitCode) {
-    const std::string& tempDir = launcherTempDir();
-    if (!launcherState().languageRestart && !tempDir.empty()) {
-        removeTree(tempDir, true);
-        RemoveDirectoryA(tempDir.c_str());
-    }
+    if (!launcherState().languageRestart) removeLauncherTempDir();
     ExitProcess(static_cast<UINT>(exitCode));
 }

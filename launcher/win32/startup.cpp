@@ -11,15 +11,19 @@
 #include "jvmsearch/load_dll.h"
 #include "launcher/config_store.h"
 #include "launcher/errors.h"
+#include "launcher/explorer_select.h"
 #include "launcher/launcher_state.h"
 #include "launcher/log.h"
+#include "launcher/text.h"
+#include "launcher/win32/child_process.h"
+#include "launcher/win32/system_directories.h"
 #include "launcher/win32/wide.h"
 #include "windows/JavaVMLauncher/launch.h"
 
 namespace {
 
 void changeWorkingDirectory() {
-    std::u16string directory = getConfigStringWide(settingWorkingDirectory, 6000);
+    std::u16string directory = widenBytes(dupConfigString(settingWorkingDirectory));
     if (directory.empty()) {
         logLine(u"working directory unchanged");
         return;
@@ -35,26 +39,18 @@ void offerLogFileInExplorer() {
     std::u16string question = u"The following log file will be created:\n\n" + logFile +
                               u"\n\nDo you want to open an Explorer window?";
     if (MessageBoxW(nullptr, wide(question), wide(productName()), MB_YESNO) != IDYES) return;
-    wchar_t shortName[MAX_PATH] = {};
-    wchar_t windowsDir[MAX_PATH] = {};
-    GetShortPathNameW(wide(logFile), shortName, MAX_PATH);
-    GetWindowsDirectoryW(windowsDir, MAX_PATH);
-    std::u16string command = toU16(windowsDir) + u"\\explorer.exe /select," + toU16(shortName);
-    logLine(u"calling %s", command.c_str());
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, const_cast<wchar_t*>(wide(command)), nullptr, nullptr, TRUE,
-                        NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &process)) {
-        logLine(u"could not open explorer window %d", static_cast<int>(GetLastError()));
-        return;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    std::u16string shortName =
+        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(logFile), b, n); }));
+    ChildProcess explorer;
+    explorer.program = windowsDirectory() + u"\\explorer.exe";
+    explorer.arguments = explorerSelectArguments(logFile, shortName);
+    explorer.wait = false;
+    logLine(u"calling %s", childCommandLine(explorer).c_str());
+    ChildResult result = runChildProcess(explorer);
+    if (!result.started) logLine(u"could not open explorer window %d", static_cast<int>(result.startError));
 }
 
 void launcherOptionsStage(LauncherArgs& args) {
-    launcherTempDir().clear();
     launcherState().logRequested = takeLogOption(args);
     loadConfiguration(args);
     std::string flavour = getConfigString(settingFlavour, 2);
@@ -63,10 +59,20 @@ void launcherOptionsStage(LauncherArgs& args) {
     if (launcherState().logRequested) offerLogFileInExplorer();
 }
 
+// Loaded from the system directory and nowhere else, also where the search
+// order could not be restricted; they stay for the process's life.
+void loadSystemDll(const std::u16string& name) {
+    if (LoadLibraryExW(wide(name), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    // Systems without the flag refuse it; elsewhere the DLL is simply missing.
+    if (GetLastError() != ERROR_INVALID_PARAMETER) return;
+    std::u16string path = systemDirectory() + u"\\" + name;
+    LoadLibraryExW(wide(path), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
 void hardenedStart() {
     restrictDllDirectories();
-    LoadLibraryA("davhlpr.dll");
-    LoadLibraryA("fwbase.dll");
+    loadSystemDll(u"davhlpr.dll");
+    loadSystemDll(u"fwbase.dll");
 }
 
 void consoleSwitches(const LauncherArgs& args, bool hardened) {

@@ -80,8 +80,7 @@ int main() {
         else
             files.push_back(arg);
     }
-    // The program token may or may not be on the command line: the files
-    // are the last two tokens.
+    // The files are the last two tokens, after the program's own.
     if (files.size() < 2) return 2;
     const std::wstring& packed = files[files.size() - 2];
     const std::wstring& archive = files.back();

@@ -72,15 +72,17 @@ protected:
     RecordingTarget target;
 };
 
-TEST_F(Extraction, RecordsBecomeFilesAndTheSubdirectoryComesFirst) {
-    std::string stream = record("first") + record("") + record(std::string("dll\x00\xFF", 5)) + record("x", -1) + "tail";
+TEST_F(Extraction, RecordsBecomeFilesAndEachSubdirectoryIsMadeOnceFirst) {
+    std::string stream = record("first") + record("") + record(std::string("dll\x00\xFF", 5)) + record("y") +
+                         record("x", -1) + "tail";
     MemoryByteSource source(stream);
-    std::vector<std::string> names = {"a.txt", "empty", "lib\\x.dll", "negative"};
+    std::vector<std::string> names = {"a.txt", "empty", "lib\\x.dll", "LIB/y.dll", "negative"};
     EXPECT_EQ(extractIncludedFilesFrom(source, "T:\\d", names, target), 0);
+    // "/" separates like "\"; a second "lib" in another case is the same directory.
     EXPECT_EQ(target.directories, std::vector<std::string>{"T:\\d\\lib"});
     // Sizes 0 and below create nothing and have no content.
-    EXPECT_EQ(target.created, (std::vector<std::string>{"T:\\d\\a.txt", "T:\\d\\lib\\x.dll"}));
-    ASSERT_EQ(target.files.size(), 2u);
+    EXPECT_EQ(target.created, (std::vector<std::string>{"T:\\d\\a.txt", "T:\\d\\lib\\x.dll", "T:\\d\\LIB\\y.dll"}));
+    ASSERT_EQ(target.files.size(), 3u);
     EXPECT_EQ(target.files[0].second, "first");
     EXPECT_EQ(target.files[1].second, std::string("dll\x00\xFF", 5));
     EXPECT_EQ(source.position(), stream.size() - 5);  // "x" of the negative record is data after the records
@@ -101,7 +103,7 @@ TEST_F(Extraction, UnsafeNameAnywhereEndsBeforeAnythingIsCreated) {
     EXPECT_TRUE(target.created.empty());
 }
 
-TEST_F(Extraction, ContentCutShortIsReadErrorAndAFileThatCannotBeCreatedInternalError11) {
+TEST_F(Extraction, ContentCutShortIsReadErrorAndWhatCannotBeCreatedInternalError11) {
     MemoryByteSource cut(record("complete") + record("cut short").substr(0, 12));
     EXPECT_EQ(extractIncludedFilesFrom(cut, "T:\\d", {"a", "b"}, target), 1);
     EXPECT_TRUE(logged(u"ERROR: Failed to extract T:\\d\\b"));
@@ -113,15 +115,13 @@ TEST_F(Extraction, ContentCutShortIsReadErrorAndAFileThatCannotBeCreatedInternal
     MemoryByteSource source(record("a") + record("b"));
     EXPECT_EQ(exitCodeOf([&] { extractIncludedFilesFrom(source, "T:\\d", {"a", "b"}, failing); }), 1);
     EXPECT_EQ(fakePlatform().shownErrors, std::vector<std::u16string>{u"Internal error 11"});
-}
 
-TEST(TempNames, FormatsOfTheGeneratedNames) {
-    EXPECT_EQ(launcherTempDirName("C:\\T\\tsl1A2.tmp", 1700000000), "C:\\T\\tsl1A2.tmp_dir1700000000");
-    EXPECT_EQ(launcherTempDirName("x", 0x100000005LL), "x_dir5");       // low 32 bits
-    EXPECT_EQ(launcherTempDirName("x", 0xFFFFFFFFLL), "x_dir-1");       // as a signed number
-    EXPECT_EQ(probeDirectoryName(std::u16string(u"D:\\t"), 7, 0), u"D:\\t\\tsltw70");
-    EXPECT_EQ(fallbackTempFileName("C:\\T", 99), "C:\\T\\tsl99");
-    EXPECT_EQ(fallbackTempFileName("C:/T/", 99), "C:/T/tsl99");
+    // A subdirectory that cannot be made (it may exist, made by someone else) is not written into.
+    RecordingTarget taken;
+    taken.directoriesSucceed = false;
+    MemoryByteSource sub(record("x"));
+    EXPECT_EQ(exitCodeOf([&] { extractIncludedFilesFrom(sub, "T:\\d", {"lib\\x"}, taken); }), 1);
+    EXPECT_TRUE(taken.created.empty());
 }
 
 }  // namespace

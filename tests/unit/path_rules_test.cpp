@@ -55,12 +55,4 @@ TEST(PathRules, ExeNamesAndAsciiLowerCasing) {
     EXPECT_EQ(text, u"c:\\program files\\\x00C4pp\\z[@");
 }
 
-TEST(PathRules, ShellOutputNeedsExitCodeZeroLengthAndALineEnd) {
-    EXPECT_EQ(shortPathFromShellOutput("C:\\PROGRA~1\\APP.EXE\r\n", 0), "C:\\PROGRA~1\\APP.EXE");
-    EXPECT_EQ(shortPathFromShellOutput("C:\\A~1\\B.EXE", 0), std::nullopt);  // possibly cut
-    EXPECT_EQ(shortPathFromShellOutput("C:\\A~1\\B.EXE\r\n", 1), std::nullopt);
-    EXPECT_EQ(shortPathFromShellOutput("a.ex\n", 0), std::nullopt);  // 5 bytes are not enough
-    EXPECT_EQ(shortPathFromShellOutput("\r\n\r\n\r\n", 0), std::nullopt);
-}
-
 }  // namespace

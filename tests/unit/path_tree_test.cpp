@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -9,66 +10,97 @@
 
 namespace {
 
-// A file system of paths; a link points at a directory elsewhere.
+// A file system of paths; a link stands for a directory elsewhere, so the
+// entries "below" it are its target's.
 class FakeTree : public TreeFileSystem {
 public:
-    std::map<std::string, TreeEntry> entries;  // by full path
-    std::set<std::string> listed;
+    struct Entry {
+        bool directory = false;
+        bool link = false;
+    };
+    std::map<std::u16string, Entry> entries;  // by full path
+    std::set<std::u16string> listed;
+    std::function<void()> afterListing;  // what others do between listing and opening
 
-    void add(const std::string& path, bool directory, bool link = false) {
-        entries[path] = {path.substr(path.rfind('\\') + 1), directory, link};
-    }
-    bool has(const std::string& path) const { return entries.count(path) != 0; }
+    void add(const std::u16string& path, bool directory, bool link = false) { entries[path] = {directory, link}; }
+    bool has(const std::u16string& path) const { return entries.count(path) != 0; }
 
-    bool isLink(const std::string& path) override { return has(path) && entries[path].isLink; }
-    std::vector<TreeEntry> list(const std::string& pattern) override {
-        std::string directory = pattern.substr(0, pattern.size() - 3);  // up to the backslash
-        listed.insert(directory);
-        std::vector<TreeEntry> found = {{".", true, false}, {"..", true, false}};
-        for (const auto& [path, entry] : entries)
-            if (path.rfind(directory, 0) == 0 && path.find('\\', directory.size()) == std::string::npos)
-                found.push_back(entry);
-        return found;
+    class Node : public TreeNode {
+    public:
+        Node(FakeTree& tree, std::u16string path, Entry entry) : tree_(tree), path_(std::move(path)), entry_(entry) {}
+        bool isDirectory() const override { return entry_.directory; }
+        bool isLink() const override { return entry_.link; }
+        std::vector<std::u16string> list() override {
+            tree_.listed.insert(path_);
+            std::vector<std::u16string> names;
+            for (const auto& [path, entry] : tree_.entries)
+                if (path.rfind(path_ + u"\\", 0) == 0 && path.find(u'\\', path_.size() + 1) == std::u16string::npos)
+                    names.push_back(path.substr(path_.size() + 1));
+            if (tree_.afterListing) tree_.afterListing();
+            return names;
+        }
+        void remove() override {
+            if (!entry_.link)
+                for (const auto& [other, entry] : tree_.entries)
+                    if (other.rfind(path_ + u"\\", 0) == 0) return;  // not empty
+            tree_.entries.erase(path_);
+        }
+
+    private:
+        FakeTree& tree_;
+        std::u16string path_;
+        Entry entry_;
+    };
+
+    std::unique_ptr<TreeNode> open(const std::u16string& path) override {
+        if (!has(path)) return nullptr;
+        return std::make_unique<Node>(*this, path, entries[path]);
     }
-    void removeDirectory(const std::string& path) override {
-        for (const auto& [other, entry] : entries)
-            if (other.rfind(path + "\\", 0) == 0) return;  // not empty
-        entries.erase(path);
-    }
-    void deleteFile(const std::string& path) override { entries.erase(path); }
 };
 
 class RemoveTreeIn : public ::testing::Test {
 protected:
     void SetUp() override {
         resetLauncherForTest();
-        tree.add("T\\a.txt", false);
-        tree.add("T\\lib", true);
-        tree.add("T\\lib\\x.dll", false);
-        tree.add("T\\lib\\deep", true);
-        tree.add("T\\lib\\deep\\y", false);
-        tree.add("T\\lib\\empty", true);
-        tree.add("T\\link", true, true);
-        tree.add("O", true);
-        tree.add("O\\precious", false);
+        tree.add(u"T", true);
+        tree.add(u"T\\a.txt", false);
+        tree.add(u"T\\lib", true);
+        tree.add(u"T\\lib\\x.dll", false);
+        tree.add(u"T\\lib\\deep", true);
+        tree.add(u"T\\lib\\deep\\y", false);
+        tree.add(u"T\\lib\\empty", true);
+        tree.add(u"T\\link", true, true);
+        tree.add(u"T\\link\\precious", false);
     }
     FakeTree tree;
 };
 
-TEST_F(RemoveTreeIn, TwoLevelsAreEmptiedAndLinksRemovedWithoutEnteringThem) {
-    removeTreeIn(tree, "T", true);
-    EXPECT_FALSE(tree.has("T\\a.txt"));
-    EXPECT_FALSE(tree.has("T\\lib\\x.dll"));
-    EXPECT_FALSE(tree.has("T\\lib\\empty"));
-    EXPECT_TRUE(tree.has("T\\lib\\deep\\y"));  // two levels down stays
-    EXPECT_FALSE(tree.has("T\\link"));
-    EXPECT_TRUE(tree.has("O\\precious"));
-    EXPECT_EQ(tree.listed, (std::set<std::string>{"T\\", "T\\lib\\"}));
+TEST_F(RemoveTreeIn, TwoLevelsAreRemovedAndLinksRemovedWithoutEnteringThem) {
+    removeTreeIn(tree, u"T");
+    EXPECT_FALSE(tree.has(u"T\\a.txt"));
+    EXPECT_FALSE(tree.has(u"T\\lib\\x.dll"));
+    EXPECT_FALSE(tree.has(u"T\\lib\\empty"));
+    EXPECT_TRUE(tree.has(u"T\\lib\\deep\\y"));  // two levels down stays, and so do its parents
+    EXPECT_TRUE(tree.has(u"T"));
+    EXPECT_FALSE(tree.has(u"T\\link"));
+    EXPECT_TRUE(tree.has(u"T\\link\\precious"));
+    EXPECT_EQ(tree.listed, (std::set<std::u16string>{u"T", u"T\\lib"}));
     EXPECT_EQ(fakePlatform().logLines.front(), u"emptying T");
 }
 
+// What counts is the entry as opened, not as it was listed.
+TEST_F(RemoveTreeIn, DirectorySwappedForALinkAfterListingIsNotEntered) {
+    tree.afterListing = [this] {
+        tree.entries[u"T\\lib"].link = true;
+        tree.afterListing = nullptr;
+    };
+    removeTreeIn(tree, u"T");
+    EXPECT_FALSE(tree.has(u"T\\lib"));
+    EXPECT_TRUE(tree.has(u"T\\lib\\x.dll"));
+}
+
 TEST_F(RemoveTreeIn, LinkedTopDirectoryEmptyAndDotPathsAreLeftAlone) {
-    for (const char* path : {"T\\link", "", ".", ".\\T"}) removeTreeIn(tree, path, true);
+    for (const char16_t* path : {u"T\\link", u"", u".", u".\\T"}) removeTreeIn(tree, path);
     EXPECT_TRUE(tree.listed.empty());
     EXPECT_TRUE(fakePlatform().logLines.empty());
 }

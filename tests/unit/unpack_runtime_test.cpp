@@ -15,25 +15,22 @@ class FakeUnpack : public UnpackPlatform {
 public:
     std::set<std::string> files;
     std::map<std::string, std::vector<std::string>> listings;  // pattern -> names
-    std::vector<std::string> started;                          // program + " " + command line
+    std::vector<std::string> started;                          // program + " " + arguments
     bool toolRemovesPacked = true;
     int deleteError = 0;  // non-zero: deleting an existing file fails with it
 
     std::vector<std::string> findFiles(const std::string& pattern) override { return listings[pattern]; }
     bool pathExists(const std::string& path) override { return files.count(path) != 0; }
     void writeConsoleText(const std::string&) override {}
-    bool startProcess(const std::string& program, const std::string& commandLine) override {
-        started.push_back(program + " " + commandLine);
-        current_ = commandLine;
-        return true;
-    }
-    void waitForProcess() override {
+    bool runTool(const std::string& program, const std::string& arguments) override {
+        started.push_back(program + " " + arguments);
         // -r "packed" "archive"
-        size_t a = current_.find('"'), b = current_.find('"', a + 1);
-        size_t c = current_.find('"', b + 1), d = current_.find('"', c + 1);
-        std::string packed = current_.substr(a + 1, b - a - 1);
-        files.insert(current_.substr(c + 1, d - c - 1));
+        size_t a = arguments.find('"'), b = arguments.find('"', a + 1);
+        size_t c = arguments.find('"', b + 1), d = arguments.find('"', c + 1);
+        std::string packed = arguments.substr(a + 1, b - a - 1);
+        files.insert(arguments.substr(c + 1, d - c - 1));
         if (toolRemovesPacked) files.erase(packed);
+        return true;
     }
     DeleteResult deleteFile(const std::string& path, int& errorCode) override {
         if (!files.count(path)) return DeleteResult::missing;
@@ -49,9 +46,6 @@ public:
         listings["c:\\app\\jre\\" + subdirectory + "\\*.jar.pack"].push_back(name);
         files.insert("c:\\app\\jre\\" + subdirectory + "\\" + name);
     }
-
-private:
-    std::string current_;
 };
 
 class Unpack : public ::testing::Test {

@@ -2,8 +2,13 @@
 // that the launcher's temporary directory is gone after the process.
 #include <gtest/gtest.h>
 
+#include <aclapi.h>
+#include <sddl.h>
+
+#include <algorithm>
 #include <regex>
 
+#include "launcher/win32/handle.h"
 #include "tests/wine/launcher_sandbox.h"
 
 namespace {
@@ -24,6 +29,48 @@ const wchar_t* keepTempDir = L"__ovn_lang_restart";
 
 bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::string sidText(PSID sid) {
+    wchar_t* text = nullptr;
+    if (!ConvertSidToStringSidW(sid, &text)) return "?";
+    std::string result = narrow(text);
+    LocalFree(text);
+    return result;
+}
+
+// The current user's SID and SYSTEM's, sorted.
+std::vector<std::string> userAndSystem() {
+    Handle token;
+    OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.receive());
+    std::vector<BYTE> user(512);
+    DWORD size = 0;
+    EXPECT_TRUE(GetTokenInformation(token.get(), TokenUser, user.data(), 512, &size));
+    std::vector<std::string> sids = {sidText(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid), "S-1-5-18"};
+    std::sort(sids.begin(), sids.end());
+    return sids;
+}
+
+// Whom the access list read back from the file system lets in, sorted; "deny"
+// and other kinds of entry show as such.
+std::vector<std::string> grantedTo(const std::wstring& path) {
+    Handle file(CreateFileW(path.c_str(), READ_CONTROL, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!file || GetSecurityInfo(file.get(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
+                                 nullptr, &descriptor) != ERROR_SUCCESS)
+        return {"unreadable"};
+    std::vector<std::string> granted;
+    for (DWORD i = 0; dacl && i < dacl->AceCount; ++i) {
+        ACCESS_ALLOWED_ACE* ace = nullptr;
+        GetAce(dacl, i, reinterpret_cast<void**>(&ace));
+        bool allowed = ace->Header.AceType == ACCESS_ALLOWED_ACE_TYPE;
+        granted.push_back(allowed ? sidText(&ace->SidStart) : "type " + std::to_string(ace->Header.AceType));
+    }
+    LocalFree(descriptor);
+    std::sort(granted.begin(), granted.end());
+    return granted;
+}
+
 // The single "tsl*.tmp_dirN" directory of the sandbox's temporary directory, or "".
 std::wstring launcherTempDirIn(const LauncherSandbox& sandbox) {
     std::wstring found;
@@ -40,8 +87,9 @@ TEST(Extraction, FilesLandInTheLauncherTempDirectoryWhichIsGoneAfterExit) {
     LauncherConfiguration config = quietConfiguration();
     std::string binary("MZ\0\x01\xA7\xFF", 6);
     std::string large(20000, 'a');  // more than one copy chunk
-    config.includedFiles = {{"app.txt", large}, {"lib\\x.dll", binary}, {"empty.bin", ""}, {"beyond.txt", "n"}};
-    config.set(2002, "3");  // one name more than the count
+    config.includedFiles = {
+        {"app.txt", large}, {"lib/y.dll", "y"}, {"lib\\x.dll", binary}, {"empty.bin", ""}, {"beyond.txt", "n"}};
+    config.set(2002, "4");  // one name more than the count
     std::wstring exe = sandbox.makeLauncher(L"app.exe", config);
     LauncherRun run = sandbox.run(exe, withArguments(keepTempDir));
     EXPECT_NE(run.exitCode, 1u) << run.standardError;
@@ -56,8 +104,14 @@ TEST(Extraction, FilesLandInTheLauncherTempDirectoryWhichIsGoneAfterExit) {
     std::wstring dir = sandbox.tempDirectory() + L"\\" + dirName;
     EXPECT_EQ(readWholeFile(dir + L"\\app.txt"), large);
     EXPECT_EQ(readWholeFile(dir + L"\\lib\\x.dll"), binary);
+    EXPECT_EQ(readWholeFile(dir + L"\\lib\\y.dll"), "y");
     EXPECT_FALSE(exists(dir + L"\\empty.bin"));
     EXPECT_FALSE(exists(dir + L"\\beyond.txt"));
+    // Only the user and the system get in, also where the file system hands
+    // nothing down (as Wine's does). Whether the system enforces the list is
+    // Windows' part; what the launcher asked for is what is read back here.
+    for (const wchar_t* made : {L"", L"\\lib", L"\\lib\\x.dll", L"\\app.txt"})
+        EXPECT_EQ(grantedTo(dir + made), userAndSystem()) << narrow(made);
 
     // A start that ends normally removes its directory, the subdirectory too.
     LauncherSandbox second(testName() + "_exit");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "environment/launcher_path.h"
+#include "environment/shell_short_path.h"
 #include "tests/wine/launcher_sandbox.h"
 
 namespace {
@@ -45,6 +46,22 @@ TEST(Paths, AnsiConversionReportsReplacements) {
     std::string ansi = "C:\\\xE4\\\\x";
     collapseBackslashes(ansi);
     EXPECT_EQ(ansi, "C:\\\xE4\\x");
+}
+
+// The interpreter is asked only about paths it reads as they are: "%PATH%"
+// would be expanded even inside quotes and name another file.
+TEST(Paths, ShortPathViaShellNamesTheSameFileOrNothing) {
+    LauncherSandbox sandbox("ShortPathViaShell");
+    auto shortPathOf = [&sandbox](const std::wstring& directory) {
+        CreateDirectoryW((sandbox.directory() + L"\\" + directory).c_str(), nullptr);
+        std::wstring exe = sandbox.writeFile(directory + L"\\app.exe", "");
+        std::optional<std::string> shortPath = shortPathViaShell(std::u16string(exe.begin(), exe.end()));
+        char longPath[MAX_PATH] = {};
+        if (shortPath) GetLongPathNameA(shortPath->c_str(), longPath, MAX_PATH);
+        return shortPath ? std::optional<std::string>(longPath) : std::nullopt;
+    };
+    EXPECT_EQ(shortPathOf(L"long directory name"), narrow(sandbox.directory()) + "\\long directory name\\app.exe");
+    EXPECT_EQ(shortPathOf(L"a%PATH%b"), std::nullopt);
 }
 
 }  // namespace

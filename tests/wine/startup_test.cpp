@@ -19,6 +19,8 @@ LauncherConfiguration completeConfiguration() {
 
 void giveRuntime(const LauncherSandbox& sandbox) { TestRuntime runtime(sandbox.directory() + L"\\jre"); }
 
+bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 TEST(Startup, LauncherWithoutBlockFailsWithMagic) {
     LauncherSandbox sandbox(testName());
     std::wstring exe = sandbox.writeFile(L"bare.exe", readWholeFile(LauncherSandbox::launcherExe()));
@@ -70,6 +72,27 @@ TEST(Startup, CompleteBlockWalksEveryStageAndExitsZero) {
     LauncherRun run = sandbox.run(sandbox.makeLauncher(L"app.exe", completeConfiguration()), withArguments(L"a 'b c'"));
     EXPECT_EQ(run.exitCode, 0u);
     EXPECT_EQ(run.standardError, "");
+}
+
+// On Windows 6.0 the DLL search order is left as it is; the hardened start
+// must still take its system DLLs from the system directory, never from
+// beside the launcher.
+TEST(Startup, HardenedStartLoadsSystemDllsOnlyFromTheSystemDirectory) {
+    LauncherSandbox sandbox(testName());
+    giveRuntime(sandbox);
+    const wchar_t* systemDlls[] = {L"davhlpr.dll", L"fwbase.dll"};
+    for (const wchar_t* name : systemDlls)
+        CopyFileW(fakeJavaProgram(L"planted.dll").c_str(), (sandbox.directory() + L"\\" + name).c_str(), FALSE);
+    // Wine tells a program of this name that it runs on Windows 6.0.
+    std::wstring appDefaults = L"Software\\Wine\\AppDefaults\\hardened60.exe";
+    ASSERT_TRUE(setRegistryString(HKEY_CURRENT_USER, appDefaults, L"Version", L"vista"));
+    LauncherConfiguration config = completeConfiguration();
+    config.set(154, "1");
+    LauncherRun run = sandbox.run(sandbox.makeLauncher(L"hardened60.exe", config));
+    deleteRegistryTree(HKEY_CURRENT_USER, appDefaults);
+    EXPECT_EQ(run.exitCode, 0u) << run.standardError;
+    for (const wchar_t* name : systemDlls)
+        EXPECT_FALSE(exists(sandbox.directory() + L"\\" + name + L".loaded")) << narrow(name);
 }
 
 }  // namespace

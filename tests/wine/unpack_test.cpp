@@ -73,10 +73,11 @@ TEST_F(Unpack, LauncherAnnouncesTheUnpackingOnceOnItsOutput) {
     EXPECT_EQ(run.standardOutput, "Preparing JRE ...\r\n");
     std::string home = narrow(runtime.home());  // the search hands on the canonical, lower-case form
     for (char& c : home) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    // The tool's own quoted path comes first, as every program expects.
+    std::string tool = "\"" + home + "\\bin\\unpack200.exe\" -r \"" + home;
     EXPECT_EQ(runtime.unpackCommandLines(),
-              (std::vector<std::string>{"-r \"" + home + "\\lib\\charsets.jar.pack\" \"" + home + "\\lib\\charsets.jar\"",
-                                        "-r \"" + home + "\\lib\\ext\\nashorn.jar.pack\" \"" + home +
-                                            "\\lib\\ext\\nashorn.jar\""}));
+              (std::vector<std::string>{tool + "\\lib\\charsets.jar.pack\" \"" + home + "\\lib\\charsets.jar\"",
+                                        tool + "\\lib\\ext\\nashorn.jar.pack\" \"" + home + "\\lib\\ext\\nashorn.jar\""}));
     EXPECT_EQ(readWholeFile(runtime.home() + L"\\lib\\ext\\nashorn.jar"), "unpacked\r\nnashorn");
     EXPECT_FALSE(exists(runtime.home() + L"\\lib\\ext\\nashorn.jar.pack"));
     EXPECT_NE(run.exitCode, 1u) << run.standardError;
