@@ -134,10 +134,14 @@ std::string makeTempFileName() {
 void createLauncherTempDir() {
     SECURITY_ATTRIBUTES* currentUserOnly = privateSecurityAttributes();
     for (int attempt = 0; currentUserOnly && attempt < 10; ++attempt) {
-        std::string directory = launcherTempDirName(makeTempFileName(), static_cast<int64_t>(time(nullptr)));
+        std::string reservedName = makeTempFileName();
+        std::string directory = launcherTempDirName(reservedName, static_cast<int64_t>(time(nullptr)));
         logLine(u"Temp dir3: %S", directory.c_str());
-        // Fails when the name exists: what someone else made is never taken over.
-        if (CreateDirectoryA(directory.c_str(), currentUserOnly)) {
+        // Fails when the name exists: what someone else made is never taken
+        // over, so the directory is unique without the file that gave its name.
+        bool created = CreateDirectoryA(directory.c_str(), currentUserOnly);
+        DeleteFileA(reservedName.c_str());
+        if (created) {
             launcherTempDirectory = directory;
             return;
         }

@@ -98,9 +98,8 @@ TEST(Extraction, FilesLandInTheLauncherTempDirectoryWhichIsGoneAfterExit) {
     std::wsmatch match;
     ASSERT_TRUE(std::regex_match(dirName, match, std::wregex(L"(tsl[0-9A-Fa-f]{1,4}\\.tmp)_dir(-?[0-9]+)")))
         << narrow(dirName);
-    // The unique file the name was made from stays, empty.
-    EXPECT_TRUE(exists(sandbox.tempDirectory() + L"\\" + match[1].str()));
-    EXPECT_EQ(readWholeFile(sandbox.tempDirectory() + L"\\" + match[1].str()), "");
+    // The unique file the name was made from does not outlive the launcher.
+    EXPECT_FALSE(exists(sandbox.tempDirectory() + L"\\" + match[1].str()));
     std::wstring dir = sandbox.tempDirectory() + L"\\" + dirName;
     EXPECT_EQ(readWholeFile(dir + L"\\app.txt"), large);
     EXPECT_EQ(readWholeFile(dir + L"\\lib\\x.dll"), binary);
