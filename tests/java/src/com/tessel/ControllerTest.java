@@ -1,0 +1,65 @@
+package com.tessel;
+
+import java.util.ArrayList;
+import java.util.Arrays;
+import java.util.List;
+
+public final class ControllerTest {
+    /** A listener that keeps what it hears; the controller delivers under its lock. */
+    private static final class Recorder implements StartupListener {
+        final List<String> heard = new ArrayList<>();
+
+        @Override
+        public void startupPerformed(String commandLine) {
+            heard.add(commandLine);
+        }
+    }
+
+    public static void main(String[] args) throws InterruptedException {
+        keepsCommandLinesUntilAListenerRegisters();
+        keepsTheOrderWhileALateListenerRegisters();
+    }
+
+    private static void keepsCommandLinesUntilAListenerRegisters() {
+        Controller.startupPerformed("a");
+        Controller.startupPerformed(null);
+        Controller.startupPerformed("\"b c\"");
+        Recorder first = new Recorder();
+        StartupListener failing = line -> {
+            throw new IllegalStateException("thrown on purpose: the next listener must still hear " + line);
+        };
+        Recorder last = new Recorder();
+        Controller.addStartupListener(first);
+        Controller.addStartupListener(failing);
+        Controller.addStartupListener(last);
+        Controller.startupPerformed("d");
+        Check.equal(Arrays.asList("a", "", "\"b c\"", "d"), first.heard, "first listener");
+        Check.equal(Arrays.asList("d"), last.heard, "listener after a failing one");
+        Arrays.asList(first, failing, last).forEach(Controller::removeStartupListener);
+        Controller.startupPerformed("e");
+        Recorder alone = new Recorder();
+        Controller.addStartupListener(alone);
+        Check.equal(Arrays.asList("e"), alone.heard, "listener after the others left");
+        Controller.removeStartupListener(alone);
+    }
+
+    /** A race needs many tries to show, so this registers during many short bursts. */
+    private static void keepsTheOrderWhileALateListenerRegisters() throws InterruptedException {
+        List<String> sent = new ArrayList<>();
+        for (int i = 0; i < 100; i++) {
+            sent.add(Integer.toString(i));
+        }
+        for (int round = 0; round < 3000; round++) {
+            Thread launcher = new Thread(() -> sent.forEach(Controller::startupPerformed));
+            Recorder late = new Recorder();
+            launcher.start();
+            for (int spin = 0; spin < round % 100; spin++) {
+                Thread.yield();
+            }
+            Controller.addStartupListener(late);
+            launcher.join();
+            Controller.removeStartupListener(late);
+            Check.equal(sent, late.heard, "command lines around a late registration, round " + round);
+        }
+    }
+}
