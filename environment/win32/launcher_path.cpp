@@ -47,7 +47,7 @@ std::string acceptedAnsi(const std::u16string& path) {
 
 LauncherPaths computeLauncherPaths() {
     LauncherPaths paths;
-    std::u16string module = toU16(moduleFileName<wchar_t>([](wchar_t* b, DWORD n) { return GetModuleFileNameW(nullptr, b, n); }));
+    std::u16string module = moduleFileNameWide();
     SetLastError(0);
     std::vector<wchar_t> longForm(6000);
     DWORD n = GetLongPathNameW(wide(module), longForm.data(), 6000);
@@ -106,6 +106,10 @@ uint64_t lastWriteOf(const Data& entry) {
 }  // namespace
 
 const std::string& launcherPathAnsi() { return launcherPaths().ansi; }
+
+std::u16string moduleFileNameWide() {
+    return toU16(moduleFileName<wchar_t>([](wchar_t* b, DWORD n) { return GetModuleFileNameW(nullptr, b, n); }));
+}
 const std::u16string& launcherPathWide() { return launcherPaths().wide; }
 
 const LauncherDirectories& launcherDirectories() {
