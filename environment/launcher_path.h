@@ -15,6 +15,8 @@
 const std::string& launcherPathAnsi();
 // The long form of the launcher's path, doubled backslashes collapsed.
 const std::u16string& launcherPathWide();
+// The executable's file name as the system reports it, unchanged.
+std::u16string moduleFileNameWide();
 
 struct LauncherDirectories {
     std::string ansi;          // from launcherPathAnsi, ending in a backslash

@@ -8,8 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "jvmlaunch/vm_option_sources.h"
 #include "launcher/command_line.h"
 
 // 8-bit texts in the code page of the file functions; logs "vmoption count
 // %d" and every "vmoption %d: %S".
 std::vector<std::string> assembleVmOptions(const LauncherArgs& args, const std::vector<std::string>& systemProperties);
+
+// The same with the system given. Options files that include themselves,
+// directly or through others, are not read again, and options files nest
+// at most maxNestedOptionsFiles deep; both are logged.
+constexpr size_t maxNestedOptionsFiles = 32;
+std::vector<std::string> assembleVmOptionsWith(VmOptionSources& sources, const LauncherArgs& args,
+                                               const std::vector<std::string>& systemProperties);

@@ -35,7 +35,7 @@ enum SettingId {
     settingFlavour = 2001,                 // "o" or "t"
     settingIncludedFileCount = 2002,
     settingIncludedFileNames = 2003,       // ";"-separated
-    settingInstallationDirectory = 10003,  // holds the location files
+    settingInstallationDirectory = 10003,  // holds the location files and the runtime support files
     settingNativeLibraryDirs = 10004,      // ";"-separated, put in front of PATH
     settingSingleInstance = 10005,         // flag
     settingActivateRunningInstance = 10007,  // flag

@@ -62,8 +62,7 @@ std::string launcherAnsiPath(const std::u16string& widePath) {
 
 LauncherPaths computeLauncherPaths() {
     LauncherPaths paths;
-    std::u16string module =
-        toU16(moduleFileName<wchar_t>([](wchar_t* b, DWORD n) { return GetModuleFileNameW(nullptr, b, n); }));
+    std::u16string module = moduleFileNameWide();
     std::u16string longForm =
         toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(module), b, n); }));
     logLine(u"init file name %s %s %d", module.c_str(), longForm.c_str(),
@@ -93,6 +92,10 @@ LauncherDirectories computeLauncherDirectories() {
 }  // namespace
 
 const std::string& launcherPathAnsi() { return launcherPaths().ansi; }
+
+std::u16string moduleFileNameWide() {
+    return toU16(moduleFileName<wchar_t>([](wchar_t* b, DWORD n) { return GetModuleFileNameW(nullptr, b, n); }));
+}
 const std::u16string& launcherPathWide() { return launcherPaths().wide; }
 
 const LauncherDirectories& launcherDirectories() {

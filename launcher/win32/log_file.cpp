@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "environment/launcher_path.h"
 #include "environment/temp_dir.h"
 #include "launcher/launcher_state.h"
 #include "launcher/log_format.h"
@@ -60,8 +61,7 @@ std::u16string freeLogFileName() {
 }
 
 void writeHeader() {
-    std::u16string module =
-        toU16(sizedQuery<wchar_t>([](wchar_t* buffer, DWORD size) { return GetModuleFileNameW(nullptr, buffer, size); }));
+    std::u16string module = moduleFileNameWide();
     time_t now = time(nullptr);
     const char* when = ctime(&now);
     writeText(state.file, u"\uFEFFStarted executable " + module + u" at " + widenBytes(when ? when : "\n") + u"\n");

@@ -1,0 +1,61 @@
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "environment/launcher_path.h"
+#include "environment/temp_dir.h"
+#include "jvmlaunch/variable_expansion.h"
+#include "jvmlaunch/vm_options.h"
+#include "launcher/win32/handle.h"
+#include "launcher/win32/wide.h"
+
+namespace {
+
+class Win32VmOptionSources : public VmOptionSources {
+public:
+    std::optional<std::string> readTextFile(const std::u16string& path) override {
+        // Text mode, as options files are written with Windows line ends.
+        std::ifstream file(wide(path));
+        if (!file) return std::nullopt;
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    std::u16string launcherPath() override { return launcherPathWide(); }
+    std::u16string moduleFileName() override { return moduleFileNameWide(); }
+    std::u16string resolveInclude(const std::u16string& name, const std::u16string* includingFile) override {
+        return resolveAgainstLauncherDirWide(name, false, includingFile);
+    }
+    std::u16string fileIdentity(const std::u16string& path) override { return canonicalPathWide(path, false); }
+    void expandVariables(std::u16string& text, bool ansiSafe) override { ::expandVariables(text, ansiSafe); }
+    void expandVariablesNarrow(std::string& text) override { ::expandVariablesNarrow(text); }
+    std::string toAnsi(std::u16string_view text) override { return ::toAnsi(text); }
+
+    std::string resolvePath(const std::string& path) override { return resolveAgainstLauncherDir(path); }
+    std::string fullPath(const std::string& path) override { return canonicalPath(path, true); }
+    bool pathExists(const std::string& path) override { return ::pathExists(path); }
+    std::vector<std::string> findFiles(const std::string& pattern) override {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA entry;
+        FindHandle find(FindFirstFileA(pattern.c_str(), &entry));
+        if (!find) return names;
+        do {
+            names.emplace_back(entry.cFileName);
+        } while (FindNextFileA(find.get(), &entry));
+        return names;
+    }
+    std::optional<std::string> environmentVariable(const std::string& name) override {
+        SetLastError(ERROR_SUCCESS);
+        std::string value =
+            sizedQuery<char>([&](char* b, DWORD n) { return GetEnvironmentVariableA(name.c_str(), b, n); });
+        if (value.empty() && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+        return value;
+    }
+    std::string launcherTempDir() override { return ::launcherTempDir(); }
+};
+
+}  // namespace
+
+std::vector<std::string> assembleVmOptions(const LauncherArgs& args, const std::vector<std::string>& systemProperties) {
+    Win32VmOptionSources sources;
+    return assembleVmOptionsWith(sources, args, systemProperties);
+}
