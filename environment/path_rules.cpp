@@ -21,6 +21,13 @@ String directoryOf(const String& path) {
     return slash == String::npos ? String() : path.substr(0, slash + 1);
 }
 
+template <typename String>
+String joined(const String& directory, const String& name) {
+    using Char = typename String::value_type;
+    if (!directory.empty() && directory.back() == Char('\\')) return directory + name;
+    return directory + Char('\\') + name;
+}
+
 }  // namespace
 
 bool isRelativePath(std::string_view path) { return isRelative(path); }
@@ -63,9 +70,9 @@ void lowerAsciiLetters(std::u16string& text) {
 std::string directoryPart(const std::string& path) { return directoryOf(path); }
 std::u16string directoryPart(const std::u16string& path) { return directoryOf(path); }
 
-std::string joinPath(const std::string& directory, const std::string& name) {
-    if (!directory.empty() && directory.back() == '\\') return directory + name;
-    return directory + "\\" + name;
+std::string joinPath(const std::string& directory, const std::string& name) { return joined(directory, name); }
+std::u16string joinPath(const std::u16string& directory, const std::u16string& name) {
+    return joined(directory, name);
 }
 
 std::optional<std::string> shortPathFromShellOutput(const std::string& output, unsigned long exitCode) {

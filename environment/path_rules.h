@@ -19,6 +19,7 @@ std::u16string directoryPart(const std::u16string& path);
 
 // directory, a backslash unless the directory already ends in one, name.
 std::string joinPath(const std::string& directory, const std::string& name);
+std::u16string joinPath(const std::u16string& directory, const std::u16string& name);
 
 // What the command interpreter printed for a short-name request, taken only
 // when it exited with 0, printed more than 5 bytes and ended a line.

@@ -35,10 +35,24 @@ enum SettingId {
     settingFlavour = 2001,                 // "o" or "t"
     settingIncludedFileCount = 2002,
     settingIncludedFileNames = 2003,       // ";"-separated
-    settingInstallationDirectory = 10003,  // holds the location files
+    settingInstallationDirectory = 10003,  // holds the location files and the runtime support files
     settingNativeLibraryDirs = 10004,      // ";"-separated, put in front of PATH
     settingSingleInstance = 10005,         // flag
     settingActivateRunningInstance = 10007,  // flag
+    // The two text lines drawn over the splash: position, text, font size,
+    // colour ("r,g,b") and font weight of each.
+    settingSplashStatusX = 10109,
+    settingSplashStatusY = 10110,
+    settingSplashStatusText = 10111,
+    settingSplashStatusFontSize = 10113,
+    settingSplashStatusColour = 10114,
+    settingSplashStatusFontWeight = 10115,
+    settingSplashVersionX = 10116,
+    settingSplashVersionY = 10117,
+    settingSplashVersionText = 10118,
+    settingSplashVersionFontSize = 10120,
+    settingSplashVersionColour = 10121,
+    settingSplashVersionFontWeight = 10122,
     settingVersionOptionLineCount = 10200,
     settingVersionOptionLines = 10201,     // 10201 + 2k: version prefix, 10202 + 2k: options
 };
