@@ -1,8 +1,9 @@
 #include "jvmlaunch/class_path.h"
 
-#include "jvmlaunch/runtime_names.h"
+#include "jvmlaunch/flavour_names.h"
 #include "launcher/config_store.h"
 #include "launcher/errors.h"
+#include "launcher/launcher_state.h"
 #include "launcher/log.h"
 #include "launcher/text.h"
 
@@ -99,7 +100,7 @@ void addPathList(VmOptionSources& sources, SettingId settingId, std::string& pat
 void addRuntimeArchive(VmOptionSources& sources, std::string& target) {
     target += sources.fullPath(getConfigString(settingInstallationDirectory, settingLimit));
     if (target.empty() || target.back() != '\\') target += '\\';
-    appendWithSemicolon(target, runtimeArchiveName);
+    appendWithSemicolon(target, flavourNames(launcherState().flavour).runtimeArchive);
 }
 
 // mainClass, in the form module "/" class, only in module main-class mode.
@@ -114,12 +115,12 @@ void addModuleOptions(std::vector<std::string>& options, const std::string& modu
             size_t dot = module.rfind('.');
             // The runtime reaches the main class's package reflectively.
             if (dot != std::string::npos && dot > slash)
-                options.push_back("--add-opens=" + module.substr(0, dot) + "=" + runtimeModuleName());
+                options.push_back("--add-opens=" + module.substr(0, dot) + "=" + flavourNames(launcherState().flavour).runtimeModule);
             module.resize(slash);
         }
         addModules += module + ",";
     }
-    options.push_back(addModules + runtimeModuleName());
+    options.push_back(addModules + flavourNames(launcherState().flavour).runtimeModule);
 }
 
 }  // namespace
@@ -141,7 +142,7 @@ void addClassAndModulePath(VmOptionSources& sources, std::vector<std::string>& o
         addJarsAndZips(sources, archiveTarget, tempDir);
         addJarsAndZips(sources, classPath, tempDir + "\\user");
     }
-    if (isOrvaneFlavour()) addRuntimeArchive(sources, archiveTarget);
+    if (flavourNames(launcherState().flavour).runtimeArchive) addRuntimeArchive(sources, archiveTarget);
     if (modifiers.override) {
         classPath += *modifiers.override;
     } else {

@@ -39,6 +39,20 @@ enum SettingId {
     settingNativeLibraryDirs = 10004,      // ";"-separated, put in front of PATH
     settingSingleInstance = 10005,         // flag
     settingActivateRunningInstance = 10007,  // flag
+    // The two text lines drawn over the splash: position, text, font size,
+    // colour ("r,g,b") and font weight of each.
+    settingSplashStatusX = 10109,
+    settingSplashStatusY = 10110,
+    settingSplashStatusText = 10111,
+    settingSplashStatusFontSize = 10113,
+    settingSplashStatusColour = 10114,
+    settingSplashStatusFontWeight = 10115,
+    settingSplashVersionX = 10116,
+    settingSplashVersionY = 10117,
+    settingSplashVersionText = 10118,
+    settingSplashVersionFontSize = 10120,
+    settingSplashVersionColour = 10121,
+    settingSplashVersionFontWeight = 10122,
     settingVersionOptionLineCount = 10200,
     settingVersionOptionLines = 10201,     // 10201 + 2k: version prefix, 10202 + 2k: options
 };

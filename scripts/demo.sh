@@ -2,7 +2,7 @@
 # Builds everything, makes a demo launcher file from the 64-bit launcher with
 # the test Java runtime in "jre" beside it, runs it under Wine with the
 # diagnostic log on and prints the log: the launcher walking its start-up,
-# finding and loading the runtime.
+# finding and loading the runtime, whose test VM then refuses to start.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/install-deps.sh"

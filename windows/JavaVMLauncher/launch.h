@@ -3,5 +3,7 @@
 
 #include "launcher/command_line.h"
 
-// False when the VM failed to start.
+// False when the VM could not be created or main ended with an exception; a
+// missing launcher class or main method ends the process. destroyVm waits
+// for the application's remaining non-daemon threads.
 bool launchJavaVm(const LauncherArgs& args, bool destroyVm);

@@ -1,0 +1,107 @@
+#include "jvmlaunch/launch_arguments.h"
+
+#include <gtest/gtest.h>
+
+#include "jvmlaunch/system_properties.h"
+#include "launcher/config_store.h"
+#include "tests/unit/fake_platform.h"
+
+namespace {
+
+SystemPropertyInputs everyCondition() {
+    SystemPropertyInputs inputs;
+    inputs.semaphoreName = "Local\\c:_app_app.exe0";
+    inputs.flavour = 'o';
+    inputs.launcherPath = "C:\\app\\app.exe";
+    inputs.launcherTempDir = "C:\\tmp\\e4j1\\";
+    inputs.unextractedPosition = 4096;
+    inputs.path = "C:\\jre\\bin;C:\\windows";
+    inputs.consoleCodePage = 850;
+    return inputs;
+}
+
+TEST(SystemProperties, OrderAndPresenceFollowTheLauncherState) {
+    EXPECT_EQ(launcherSystemProperties(everyCondition()),
+              (std::vector<std::string>{"-Dtessel.semaphoreName=Local\\c:_app_app.exe0", "-Dtessel.isOrvane=true",
+                                        "-Dtessel.moduleName=C:\\app\\app.exe", "-Dsun.java.command=C:\\app\\app.exe",
+                                        "-Dtessel.tempDir=C:\\tmp\\e4j1\\", "-Dtessel.unextractedPosition=4096",
+                                        "-Djava.library.path=C:\\jre\\bin;C:\\windows",
+                                        "-Dtessel.consoleCodepage=cp850"}));
+
+    SystemPropertyInputs inputs = everyCondition();
+    inputs.semaphoreName.reset();
+    inputs.flavour = 't';
+    inputs.manpathDefined = true;
+    inputs.languageRestart = true;
+    inputs.launcherTempDir.clear();
+    inputs.path = std::string(20000, 'p');  // far beyond any fixed buffer
+    EXPECT_EQ(launcherSystemProperties(inputs),
+              (std::vector<std::string>{"-Dtessel.moduleName=C:\\app\\app.exe", "-Dsun.java.command=C:\\app\\app.exe",
+                                        "-Dtessel.tempDir=", "-Dtessel.unextractedPosition=-1",
+                                        "-Djava.library.path=" + inputs.path}));
+}
+
+class LauncherMainArguments : public ::testing::Test {
+protected:
+    void SetUp() override { resetLauncherForTest(); }
+
+    // "${LOGS}" expands to "logs"; other references stay.
+    LaunchArgumentServices services{
+        [](std::u16string& text) {
+            size_t at = text.find(u"${LOGS}");
+            if (at != std::u16string::npos) text.replace(at, 7, u"logs");
+        },
+        [](const std::u16string& path) { return u"C:\\app\\" + path; }};
+
+    LauncherArgs build(const std::u16string& commandLine) {
+        LauncherArgs args;
+        splitCommandLine(commandLine, args);
+        return launcherMainArguments(args, services);
+    }
+};
+
+TEST_F(LauncherMainArguments, FlagsMainClassAndRedirectionFiles) {
+    struct {
+        std::vector<std::pair<int32_t, const char*>> settings;
+        LauncherArgs expected;
+    } cases[] = {
+        {{{122, "com.example.Main"}}, {u"false", u"com.example.Main", u"", u"", u"false", u"app.exe"}},
+        // Only 1 marks a GUI launcher; any non-zero value of 106 counts.
+        {{{107, "1"}, {106, "2"}, {133, "1"}, {122, "app.mod/com.example.Main"}},
+         {u"true", u"/app.mod/com.example.Main", u"", u"", u"true", u"app.exe"}},
+        {{{107, "5"}, {102, "1"}, {103, "${UNDEFINED_VARIABLE}\\err.log"}, {104, "1"}, {105, "${LOGS}\\out.log"}},
+         {u"false", u"", u"${UNDEFINED_VARIABLE}\\err.log", u"C:\\app\\logs\\out.log", u"false", u"app.exe"}},
+        // Files without their flags are not handed on.
+        {{{103, "error.log"}, {105, "out.log"}}, {u"false", u"", u"", u"", u"false", u"app.exe"}},
+    };
+    for (const auto& c : cases) {
+        resetLauncherForTest();
+        for (const auto& [id, value] : c.settings) configStore().set(id, value);
+        EXPECT_EQ(build(u"app.exe"), c.expected) << c.settings.front().second;
+    }
+    configStore().set(102, "1");
+    configStore().set(103, "error.log");
+    EXPECT_EQ(build(u"app.exe")[2], u"C:\\app\\error.log");
+}
+
+TEST_F(LauncherMainArguments, FixedArgumentsThenTheUsersWithoutLauncherOptions) {
+    configStore().set(124, "a \"b c\" ${LOGS}");
+    const char16_t* commandLine = u"tool.exe x -J-Xmx1g -Dsun.locale.formatasdefault=true y -j -DSUN.locale.formatasdefault=1";
+    LauncherArgs expectedTail = {u"tool.exe", u"a", u"b c", u"logs", u"x", u"y", u"-j",
+                                 u"-DSUN.locale.formatasdefault=1"};
+    configStore().set(125, "1");
+    LauncherArgs arguments = build(commandLine);
+    EXPECT_EQ(LauncherArgs(arguments.begin() + 5, arguments.end()), expectedTail);
+
+    // Without 125 the "-J" options belong to the application.
+    configStore().set(125, "0");
+    arguments = build(commandLine);
+    expectedTail.insert(expectedTail.begin() + 5, u"-J-Xmx1g");
+    EXPECT_EQ(LauncherArgs(arguments.begin() + 5, arguments.end()), expectedTail);
+
+    // An empty command line has no program token; the fixed arguments remain.
+    arguments = launcherMainArguments({}, services);
+    EXPECT_EQ(LauncherArgs(arguments.begin() + 5, arguments.end()), (LauncherArgs{u"a", u"b c", u"logs"}));
+}
+
+}  // namespace
