@@ -8,33 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/fakejava/file_bytes.h"
+#include "tests/fakejava/fake_files.h"
 
 namespace {
-
-std::wstring ownDirectory() {
-    wchar_t path[MAX_PATH + 1];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring directory(path, n < MAX_PATH ? n : 0);
-    return directory.substr(0, directory.rfind(L'\\') + 1);
-}
-
-std::string readFile(const std::wstring& path, bool* found = nullptr) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (found) *found = file != INVALID_HANDLE_VALUE;
-    return readAndCloseFile(file);
-}
-
-bool writeFile(const std::wstring& path, const std::string& bytes, bool append) {
-    HANDLE file = CreateFileW(path.c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                              append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
-}
 
 // Blank-separated tokens; double quotes group and are dropped.
 std::vector<std::wstring> tokens(const wchar_t* commandLine) {
@@ -61,12 +37,9 @@ std::vector<std::wstring> tokens(const wchar_t* commandLine) {
 }  // namespace
 
 int main() {
-    std::wstring directory = ownDirectory();
+    std::wstring directory = moduleDirectory(nullptr);
     const wchar_t* commandLine = GetCommandLineW();
-    int n = WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, nullptr, 0, nullptr, nullptr);
-    std::string line(n > 0 ? n - 1 : 0, '\0');
-    if (n > 1) WideCharToMultiByte(CP_UTF8, 0, commandLine, -1, line.data(), n, nullptr, nullptr);
-    writeFile(directory + L"unpack200.log", line + "\r\n", true);
+    appendLine(directory + L"unpack200.log", utf8(commandLine, static_cast<int>(wcslen(commandLine))));
 
     std::string config = readFile(directory + L"unpack200.cfg");
     if (config.find("fail") != std::string::npos) return 1;

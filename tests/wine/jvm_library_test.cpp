@@ -3,6 +3,7 @@
 #include "jvmsearch/jvm_library.h"
 
 #include <gtest/gtest.h>
+#include <jni.h>
 
 #include <cstdlib>
 
@@ -75,11 +76,16 @@ TEST_F(JvmLibrary, ClientComesBeforeServerUnlessSettingPicksOne) {
 
     // The stored entry point is the stdcall export of the library it came from.
     ASSERT_TRUE(resolveCreateJavaVM(server));
+    FakeVmBehaviour failing;
+    failing.creationFails = true;
+    runtime.setVmBehaviour(failing);
+    JavaVMInitArgs args{JNI_VERSION_1_2, 0, nullptr, JNI_TRUE};
     void* vm = reinterpret_cast<void*>(1);
     void* env = reinterpret_cast<void*>(1);
-    EXPECT_EQ(createJavaVmEntry()(&vm, &env, nullptr), -1);
+    EXPECT_EQ(createJavaVmEntry()(&vm, &env, &args), JNI_ERR);
     EXPECT_EQ(vm, nullptr);
-    EXPECT_EQ(runtime.jvmTranscript(L"bin\\server"), (std::vector<std::string>{"JNI_CreateJavaVM"}));
+    EXPECT_EQ(runtime.jvmTranscript(L"bin\\server"),
+              (std::vector<std::string>{"JNI_CreateJavaVM version=0x00010002 options=0 ignoreUnrecognized=true"}));
     EXPECT_TRUE(runtime.jvmTranscript(L"bin\\client").empty());
 }
 

@@ -27,15 +27,23 @@ void copyProgram(const std::wstring& name, const std::wstring& target) {
     CopyFileW(fakeJavaProgram(name).c_str(), target.c_str(), FALSE);
 }
 
-void placeVms(const std::wstring& bin, const std::vector<VmDirectory>& vms) {
-    for (const VmDirectory& vm : vms) {
-        std::wstring directory = bin + L"\\" + widen(vm.name);
-        createDirectories(directory);
-        const wchar_t* source = vm.jvm == FakeJvm::working         ? L"jvm.dll"
-                                : vm.jvm == FakeJvm::withoutExport ? L"jvm_noexport.dll"
-                                                                   : L"other\\jvm.dll";
-        copyProgram(source, directory + L"\\jvm.dll");
-    }
+void placeVm(const std::wstring& directory, FakeJvm jvm) {
+    createDirectories(directory);
+    const wchar_t* source = jvm == FakeJvm::working         ? L"jvm.dll"
+                            : jvm == FakeJvm::withoutExport ? L"jvm_noexport.dll"
+                            : jvm == FakeJvm::bridge        ? L"bridge_jvm.dll"
+                                                            : L"other\\jvm.dll";
+    copyProgram(source, directory + L"\\jvm.dll");
+}
+
+std::string vmConfig(const FakeVmBehaviour& behaviour) {
+    std::string config = behaviour.creationFails ? "create=fail\r\n" : "";
+    for (const std::string& name : behaviour.missingClasses) config += "missingClass=" + name + "\r\n";
+    for (const std::string& name : behaviour.missingMethods) config += "missingMethod=" + name + "\r\n";
+    if (!behaviour.mainThrows.empty()) config += "mainThrows=" + behaviour.mainThrows + "\r\n";
+    if (behaviour.mainExitCode) config += "mainExits=" + std::to_string(*behaviour.mainExitCode) + "\r\n";
+    if (!behaviour.bridgeJava.empty()) config += "java=" + behaviour.bridgeJava + "\r\n";
+    return config;
 }
 
 std::vector<std::string> nonEmptyLines(const std::wstring& path) {
@@ -76,9 +84,8 @@ TestRuntime::TestRuntime(const std::wstring& home, const TestRuntimeSpec& spec) 
         if (spec_.unpack200) copyProgram(L"unpack200.exe", bin + L"\\unpack200.exe");
         writeBehaviour(bin, spec_.behaviour);
     }
-    placeVms(runtimeBinDirectory(), spec_.vms);
+    for (const auto& [directory, jvm] : vmDirectories()) placeVm(directory, jvm);
     if (spec_.jdk) {
-        placeVms(binDirectory(), spec_.jdkBinVms);
         createDirectories(home_ + L"\\lib");
         writeText(home_ + L"\\lib\\tools.jar", "tools");
         createDirectories(home_ + L"\\jre\\lib");
@@ -87,6 +94,7 @@ TestRuntime::TestRuntime(const std::wstring& home, const TestRuntimeSpec& spec) 
         createDirectories(home_ + L"\\lib");
         writeText(home_ + L"\\lib\\rt.jar", "rt");
     }
+    setVmBehaviour(spec_.vmBehaviour);
 }
 
 std::wstring TestRuntime::runtimeBinDirectory() const {
@@ -133,6 +141,21 @@ void TestRuntime::touchExecutables(int secondsLater) {
             CloseHandle(file);
         }
     }
+}
+
+std::vector<std::pair<std::wstring, FakeJvm>> TestRuntime::vmDirectories() const {
+    std::vector<std::pair<std::wstring, FakeJvm>> directories;
+    for (const VmDirectory& vm : spec_.vms)
+        directories.emplace_back(runtimeBinDirectory() + L"\\" + widen(vm.name), vm.jvm);
+    if (spec_.jdk)
+        for (const VmDirectory& vm : spec_.jdkBinVms)
+            directories.emplace_back(binDirectory() + L"\\" + widen(vm.name), vm.jvm);
+    return directories;
+}
+
+void TestRuntime::setVmBehaviour(const FakeVmBehaviour& behaviour) {
+    spec_.vmBehaviour = behaviour;
+    for (const auto& vm : vmDirectories()) writeText(vm.first + L"\\fakejvm.cfg", vmConfig(behaviour));
 }
 
 int TestRuntime::javaStarts() const {

@@ -5,14 +5,59 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The jvm.dll put into a VM directory.
 enum class FakeJvm {
-    working,        // exports JNI_CreateJavaVM
+    working,        // the recording VM
     withoutExport,  // loads, but lacks JNI_CreateJavaVM (a damaged runtime)
     otherArchitecture,  // built for the other architecture: it cannot be loaded
+    bridge,  // records, and runs the launcher class's main in the machine's Linux Java runtime
+};
+
+// What the recording VM does; fakejvm.cfg beside every jvm.dll of a runtime.
+//
+// Its transcript, jvm.log beside the dll, has one line per call: the
+// function's name and its arguments, separated by blanks. An object shows as
+// its class name for a class ("java/lang/System"), as "text" in double
+// quotes for a string (UTF-8, not escaped), as element class and length for
+// an array ("java/lang/String[7]"), as "throwable" for an exception, or
+// as "null". Numbers are decimal, booleans true and false. The lines:
+//   JNI_CreateJavaVM version=0x00010002 options=9 ignoreUnrecognized=true
+//   option -Dtessel.moduleName=C:\app\app.exe        (one per option, in order)
+//   FindClass com/tessel/runtime/WinLauncher
+//   GetStaticMethodID com/tessel/runtime/WinLauncher main ([Ljava/lang/String;)V
+//   GetMethodID java/lang/String toString ()Ljava/lang/String;
+//   GetObjectClass throwable
+//   NewStringUTF "0,0,0"                     NewString "C:\app\app.exe"
+//   NewObjectArray 7 java/lang/String        SetObjectArrayElement 0 "true"
+//   CallStaticVoidMethod com/tessel/runtime/WinLauncher initAwtSplashConfig true false "Loading" 20 20 ...
+//   CallStaticVoidMethod com/tessel/runtime/WinLauncher main java/lang/String[7]
+//   CallStaticObjectMethod java/lang/System setProperty "tessel.moduleName" "C:\app\app.exe"
+//   CallObjectMethod throwable toString
+//     (the same for the ...V and ...A forms; arguments decoded by the method's signature)
+//   GetStringChars "text"  ReleaseStringChars "text"  DeleteLocalRef "text"
+//   ExceptionOccurred  ExceptionCheck  ExceptionClear
+//   ExceptionDescribe   (also writes Exception in thread "main" <text> to
+//                        standard error and clears the exception, as a VM does)
+//   RegisterNatives com/x/Y name1 (I)V name2 ()V
+//   DestroyJavaVM  AttachCurrentThreadAsDaemon  ("... with arguments" when given any)
+//   unexpected JNIEnv slot 33   (any other function, by its index in the
+//                                function table, FindClass being 6; the
+//                                process then exits with 99)
+//   bridge /usr/bin/java -D... com.tessel.runtime.WinLauncher true ...   (the bridge's command)
+struct FakeVmBehaviour {
+    bool creationFails = false;               // JNI_CreateJavaVM returns JNI_ERR, after its lines
+    std::vector<std::string> missingClasses;  // FindClass gives null ("com/tessel/runtime/WinLauncher")
+    std::vector<std::string> missingMethods;  // GetStaticMethodID and GetMethodID give null ("main")
+    // For any static main(String[]): an exception left pending whose
+    // toString is this text; or the end of the process with this exit code.
+    std::string mainThrows;
+    std::optional<int> mainExitCode;
+    std::string bridgeJava;  // the bridge's Linux Java program; empty: /usr/bin/java
 };
 
 enum class FakeJavaOutput {
@@ -45,6 +90,7 @@ struct TestRuntimeSpec {
     std::vector<VmDirectory> jdkBinVms;
     bool unpack200 = false;  // bin\unpack200.exe (a JDK: jre\bin too)
     FakeJavaBehaviour behaviour;
+    FakeVmBehaviour vmBehaviour;
 };
 
 // `java version "1.8.0_191"` for 1.x versions, otherwise
@@ -78,6 +124,8 @@ public:
 
     // Rewrites fakejava.cfg in every bin directory.
     void setBehaviour(const FakeJavaBehaviour& behaviour);
+    // Rewrites fakejvm.cfg in every VM directory.
+    void setVmBehaviour(const FakeVmBehaviour& behaviour);
     // Gives bin\java.exe (and javaw.exe) a new last-write time, as an update
     // in place would.
     void touchExecutables(int secondsLater = 10);
@@ -89,11 +137,13 @@ public:
     // Command lines the fake unpack200.exe was started with.
     std::vector<std::string> unpackCommandLines() const;
     // Lines jvm.dll wrote to jvm.log in its VM directory (relative to home,
-    // e.g. "bin\\client"); one "JNI_CreateJavaVM" line per call.
+    // e.g. "bin\\client"); see FakeVmBehaviour.
     std::vector<std::string> jvmTranscript(const std::wstring& vmDirectory) const;
 
 private:
     void writeBehaviour(const std::wstring& binDirectory, const FakeJavaBehaviour& behaviour) const;
+    // Each VM directory with the jvm.dll it holds.
+    std::vector<std::pair<std::wstring, FakeJvm>> vmDirectories() const;
 
     std::wstring home_;
     TestRuntimeSpec spec_;

@@ -1,0 +1,101 @@
+// The bridge VM, for demonstrations under Wine: a jvm.dll that records like
+// the recording VM and, when the launcher calls its launcher class's main,
+// runs the machine's own Linux Java runtime (/usr/bin/java, or "java=" in
+// fakejvm.cfg) with the options the VM was created with, the properties set
+// since, the launcher class and main's arguments. That runtime writes to the
+// launcher's standard output and error, and its exit code ends the launcher,
+// as if the application had run in the launcher's process. On Windows a real
+// runtime's jvm.dll is loaded instead; this one needs Wine's own exports.
+#include <windows.h>
+
+#include <cctype>
+#include <string>
+
+#include "tests/fakejava/fake_files.h"
+#include "tests/fakejava/recording_jvm.h"
+
+namespace {
+
+template <typename Function>
+Function wineExport(const wchar_t* module, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(module), name)));
+}
+
+bool isWindowsPath(const std::wstring& text) {
+    return (text.size() >= 3 && iswalpha(text[0]) && text[1] == L':' && (text[2] == L'\\' || text[2] == L'/')) ||
+           text.compare(0, 2, L"\\\\") == 0;
+}
+
+std::string unixPath(const std::wstring& path) {
+    using UnixFileName = char*(__cdecl*)(const wchar_t*);
+    static const auto toUnix = wineExport<UnixFileName>(L"kernel32.dll", "wine_get_unix_file_name");
+    char* converted = toUnix ? toUnix(path.c_str()) : nullptr;
+    if (!converted) return utf8(path);
+    std::string result = converted;
+    HeapFree(GetProcessHeap(), 0, converted);
+    return result;
+}
+
+// An option whose value holds Windows paths ("-Dkey=C:\a;C:\b",
+// "--module-path=C:\m") gets unix paths joined with ":".
+std::string unixOption(const std::wstring& option) {
+    size_t equals = option.find(L'=');
+    if (equals == std::wstring::npos) return utf8(option);
+    std::vector<std::wstring> elements;
+    bool anyPath = false;
+    for (size_t start = equals + 1, end; start <= option.size(); start = end + 1) {
+        end = option.find(L';', start);
+        if (end == std::wstring::npos) end = option.size();
+        elements.push_back(option.substr(start, end - start));
+        anyPath = anyPath || isWindowsPath(elements.back());
+    }
+    if (!anyPath) return utf8(option);
+    std::string list;
+    for (const std::wstring& element : elements) {
+        if (element.empty()) continue;
+        if (!list.empty()) list += ":";
+        list += isWindowsPath(element) ? unixPath(element) : utf8(element);
+    }
+    return utf8(option.substr(0, equals + 1)) + list;
+}
+
+// Runs a unix program, waits for it and gives its exit code. CreateProcess
+// starts unix programs too, but under Wine neither waits for them nor
+// reports their exit code.
+int runUnixProgram(const std::vector<std::string>& arguments) {
+    using Spawn = LONG(__cdecl*)(char* const*, int);
+    auto spawn = wineExport<Spawn>(L"ntdll.dll", "__wine_unix_spawnvp");
+    if (!spawn) {
+        writeStandardError("jvm.dll: the bridge runs a Java runtime only under Wine\r\n");
+        return 1;
+    }
+    std::vector<char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    LONG status = spawn(argv.data(), TRUE);
+    if (status >= 0 && status <= 255) return static_cast<int>(status);
+    writeStandardError("jvm.dll: could not run " + arguments[0] + "\r\n");
+    return 1;
+}
+
+}  // namespace
+
+std::string runStaticMain(const std::string& className, const std::vector<std::string>& arguments) {
+    if (className != "com/tessel/runtime/WinLauncher" && className != "com/orvane/runtime/launcher/WinLauncher")
+        return "";
+    std::vector<std::string> command = {vmSetting("java", "/usr/bin/java")};
+    // The VM received 8-bit options in the ANSI code page.
+    for (const std::string& option : vmRecord().options) command.push_back(unixOption(utf16(option, CP_ACP)));
+    for (const auto& [key, value] : vmRecord().properties)
+        command.push_back(unixOption(utf16("-D" + key + "=" + value)));
+    std::string mainClass = className;
+    for (char& c : mainClass)
+        if (c == '/') c = '.';
+    command.push_back(mainClass);
+    command.insert(command.end(), arguments.begin(), arguments.end());
+
+    std::string line = "bridge";
+    for (const std::string& part : command) line += " " + part;
+    record(line);
+    ExitProcess(static_cast<UINT>(runUnixProgram(command)));
+}

@@ -1,0 +1,93 @@
+// Shared by the fake runtime programs and libraries: their own directory,
+// whole files, UTF-8 texts and the "key=value" lines of their configuration
+// files.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The directory of a loaded module (nullptr: the program), ending in "\".
+inline std::wstring moduleDirectory(HMODULE module) {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD n = 0;
+    while ((n = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()))) == path.size())
+        path.resize(path.size() * 2);
+    path.resize(n);
+    return path.substr(0, path.rfind(L'\\') + 1);
+}
+
+// The whole file; empty when it cannot be opened (found tells).
+inline std::string readFile(const std::wstring& path, bool* found = nullptr) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (found) *found = file != INVALID_HANDLE_VALUE;
+    std::string bytes;
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// One WriteFile call, so that lines appended by several threads or
+// processes stay whole.
+inline bool writeFile(const std::wstring& path, const std::string& bytes, bool append) {
+    HANDLE file =
+        CreateFileW(path.c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+inline void appendLine(const std::wstring& path, const std::string& line) { writeFile(path, line + "\r\n", true); }
+
+inline void writeStandardError(const std::string& text) {
+    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+    if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+inline std::string utf8(const wchar_t* text, int length) {
+    int n = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string result(n > 0 ? n : 0, '\0');
+    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, text, length, result.data(), n, nullptr, nullptr);
+    return result;
+}
+
+inline std::string utf8(const std::wstring& text) { return utf8(text.data(), static_cast<int>(text.size())); }
+
+// The UTF-16 form of a text in codePage.
+inline std::wstring utf16(const std::string& text, UINT codePage = CP_UTF8) {
+    int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring result(n > 0 ? n : 0, L'\0');
+    if (n > 0) MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), n);
+    return result;
+}
+
+// The values of the "key=value" lines of a configuration text, in order.
+inline std::vector<std::string> settings(const std::string& config, const std::string& key) {
+    std::vector<std::string> values;
+    size_t start = 0;
+    while (start < config.size()) {
+        size_t end = config.find('\n', start);
+        if (end == std::string::npos) end = config.size();
+        std::string line = config.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.compare(0, key.size() + 1, key + "=") == 0) values.push_back(line.substr(key.size() + 1));
+        start = end + 1;
+    }
+    return values;
+}
+
+// The first value of key, or fallback.
+inline std::string setting(const std::string& config, const std::string& key, const std::string& fallback) {
+    std::vector<std::string> values = settings(config, key);
+    return values.empty() ? fallback : values.front();
+}

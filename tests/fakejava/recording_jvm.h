@@ -1,0 +1,29 @@
+// The recording VM of the test runtimes' jvm.dll: JNI_CreateJavaVM gives a
+// JavaVM and a JNIEnv that write every call to jvm.log beside the dll and
+// take their behaviour from fakejvm.cfg there. What a static
+// main(String[]) does is up to the variant linked with it: the recording VM
+// plays the configured ending, the bridge VM runs a real Java runtime.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// What the launcher told the VM before main: the creation options in order
+// and the System.setProperty calls (key, value).
+struct VmRecord {
+    std::vector<std::string> options;
+    std::vector<std::pair<std::string, std::string>> properties;
+};
+const VmRecord& vmRecord();
+
+// The first value of key in fakejvm.cfg, or fallback.
+std::string vmSetting(const std::string& key, const std::string& fallback);
+
+// Appends one line to jvm.log.
+void record(const std::string& line);
+
+// Runs a static main(String[]) of className ("a/b/C") with the texts of its
+// argument array. Returns the toString text of an exception that main
+// leaves pending, or "" when it returns normally; may end the process.
+std::string runStaticMain(const std::string& className, const std::vector<std::string>& arguments);
