@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 // The launcher's identity.
@@ -48,6 +49,9 @@ std::u16string canonicalPathWide(const std::u16string& path, bool keepCase);
 
 // True when find-first-file finds the path; lastWrite gets its FILETIME.
 bool findFile(const std::string& path, uint64_t* lastWrite = nullptr);
+// The names (not paths) of the files, not directories, that match a pattern
+// such as "C:\lib\*.jar", in the system's order.
+std::vector<std::string> findFileNames(const std::string& pattern);
 bool findFile(const std::u16string& path, uint64_t* lastWrite = nullptr);
 // True for drive roots ("X:\", "X:\.", "X:\.\.") and for what findFile finds.
 bool pathExists(const std::string& path);

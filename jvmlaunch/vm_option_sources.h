@@ -33,7 +33,7 @@ public:
     // Absolute, case kept.
     virtual std::string fullPath(const std::string& path) = 0;
     virtual bool pathExists(const std::string& path) = 0;
-    // The names that match a pattern such as "C:\lib\*.jar", in the system's order.
+    // The names of the files that match a pattern such as "C:\lib\*.jar", in the system's order.
     virtual std::vector<std::string> findFiles(const std::string& pattern) = 0;
     // None when the variable does not exist; an existing one may be empty.
     virtual std::optional<std::string> environmentVariable(const std::string& name) = 0;

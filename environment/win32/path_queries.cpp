@@ -85,6 +85,17 @@ bool findFile(const std::string& path, uint64_t* lastWrite) {
     return true;
 }
 
+std::vector<std::string> findFileNames(const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    FindHandle find(FindFirstFileA(pattern.c_str(), &entry));
+    if (!find) return names;
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(entry.cFileName);
+    } while (FindNextFileA(find.get(), &entry));
+    return names;
+}
+
 bool findFile(const std::u16string& path, uint64_t* lastWrite) {
     WIN32_FIND_DATAW entry;
     FindHandle find(FindFirstFileW(wide(path), &entry));

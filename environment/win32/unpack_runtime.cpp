@@ -5,22 +5,12 @@
 #include "environment/launcher_path.h"
 #include "environment/process_setup.h"
 #include "launcher/win32/child_process.h"
-#include "launcher/win32/handle.h"
 
 namespace {
 
 class Win32UnpackPlatform : public UnpackPlatform {
 public:
-    std::vector<std::string> findFiles(const std::string& pattern) override {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA entry;
-        FindHandle find(FindFirstFileA(pattern.c_str(), &entry));
-        if (!find) return names;
-        do {
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
-        } while (FindNextFileA(find.get(), &entry));
-        return names;
-    }
+    std::vector<std::string> findFiles(const std::string& pattern) override { return findFileNames(pattern); }
 
     bool pathExists(const std::string& path) override { return ::pathExists(path); }
 

@@ -7,7 +7,6 @@
 #include "environment/temp_dir.h"
 #include "jvmlaunch/variable_expansion.h"
 #include "jvmlaunch/vm_options.h"
-#include "launcher/win32/handle.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -33,16 +32,7 @@ public:
     std::string resolvePath(const std::string& path) override { return resolveAgainstLauncherDir(path); }
     std::string fullPath(const std::string& path) override { return canonicalPath(path, true); }
     bool pathExists(const std::string& path) override { return ::pathExists(path); }
-    std::vector<std::string> findFiles(const std::string& pattern) override {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA entry;
-        FindHandle find(FindFirstFileA(pattern.c_str(), &entry));
-        if (!find) return names;
-        do {
-            names.emplace_back(entry.cFileName);
-        } while (FindNextFileA(find.get(), &entry));
-        return names;
-    }
+    std::vector<std::string> findFiles(const std::string& pattern) override { return findFileNames(pattern); }
     std::optional<std::string> environmentVariable(const std::string& name) override {
         SetLastError(ERROR_SUCCESS);
         std::string value =
