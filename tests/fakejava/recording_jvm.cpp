@@ -252,6 +252,11 @@ const jchar* JNICALL GetStringChars(JNIEnv*, jstring string, jboolean* isCopy) {
     return reinterpret_cast<const jchar*>(object(string)->chars.c_str());
 }
 
+jsize JNICALL GetStringLength(JNIEnv*, jstring string) {
+    record("GetStringLength " + shown(string));
+    return static_cast<jsize>(object(string)->chars.size());
+}
+
 void JNICALL ReleaseStringChars(JNIEnv*, jstring string, const jchar*) {
     record("ReleaseStringChars " + shown(string));
 }
@@ -272,6 +277,12 @@ void JNICALL SetObjectArrayElement(JNIEnv*, jobjectArray array, jsize index, job
 jthrowable JNICALL ExceptionOccurred(JNIEnv*) {
     record("ExceptionOccurred");
     return reinterpret_cast<jthrowable>(pending.load());
+}
+
+jint JNICALL Throw(JNIEnv*, jthrowable thrown) {
+    record("Throw " + shown(thrown));
+    pending = object(thrown);
+    return JNI_OK;
 }
 
 jboolean JNICALL ExceptionCheck(JNIEnv*) {
@@ -305,9 +316,9 @@ JNINativeInterface_ environmentTable() {
     fillWithUnexpected<true>(table);
 #define SLOT(name) table.name = name
     SLOT(FindClass), SLOT(GetObjectClass), SLOT(GetStaticMethodID), SLOT(GetMethodID);
-    SLOT(NewStringUTF), SLOT(NewString), SLOT(GetStringChars), SLOT(ReleaseStringChars);
+    SLOT(NewStringUTF), SLOT(NewString), SLOT(GetStringChars), SLOT(GetStringLength), SLOT(ReleaseStringChars);
     SLOT(NewObjectArray), SLOT(SetObjectArrayElement), SLOT(DeleteLocalRef), SLOT(RegisterNatives);
-    SLOT(ExceptionOccurred), SLOT(ExceptionCheck), SLOT(ExceptionDescribe), SLOT(ExceptionClear);
+    SLOT(Throw), SLOT(ExceptionOccurred), SLOT(ExceptionCheck), SLOT(ExceptionDescribe), SLOT(ExceptionClear);
     SLOT(CallStaticVoidMethod), SLOT(CallStaticVoidMethodV), SLOT(CallStaticVoidMethodA);
     SLOT(CallStaticObjectMethod), SLOT(CallStaticObjectMethodV), SLOT(CallStaticObjectMethodA);
     SLOT(CallObjectMethod), SLOT(CallObjectMethodV), SLOT(CallObjectMethodA);

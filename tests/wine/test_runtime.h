@@ -39,7 +39,8 @@ enum class FakeJvm {
 //   CallStaticObjectMethod java/lang/System setProperty "tessel.moduleName" "C:\app\app.exe"
 //   CallObjectMethod throwable toString
 //     (the same for the ...V and ...A forms; arguments decoded by the method's signature)
-//   GetStringChars "text"  ReleaseStringChars "text"  DeleteLocalRef "text"
+//   GetStringChars "text"  GetStringLength "text"  ReleaseStringChars "text"
+//   DeleteLocalRef "text"  Throw throwable
 //   ExceptionOccurred  ExceptionCheck  ExceptionClear
 //   ExceptionDescribe   (also writes Exception in thread "main" <text> to
 //                        standard error and clears the exception, as a VM does)

@@ -57,7 +57,6 @@ LauncherConfiguration besideTheLauncher() {
     LauncherConfiguration config;
     config.set(107, "0").set(122, "com.example.Main").set(128, "B.\\jre;").set(2001, "t");
     config.message(1000, u"Example").message(1009, u"An internal error occurred (error code {0}).");
-    config.message(1005, u"The Java VM failed to start.");
     return config;
 }
 
@@ -81,7 +80,7 @@ TEST_F(Unpack, LauncherAnnouncesTheUnpackingOnceOnItsOutput) {
                                         tool + "\\lib\\ext\\nashorn.jar.pack\" \"" + home + "\\lib\\ext\\nashorn.jar\""}));
     EXPECT_EQ(readWholeFile(runtime.home() + L"\\lib\\ext\\nashorn.jar"), "unpacked\r\nnashorn");
     EXPECT_FALSE(exists(runtime.home() + L"\\lib\\ext\\nashorn.jar.pack"));
-    EXPECT_EQ(run.standardError, "The Java VM failed to start.\r\n");  // it got as far as the test runtime's VM
+    EXPECT_EQ(run.exitCode, 0u) << run.standardError;
 
     run = sandbox.run(sandbox.makeLauncher(L"app.exe", besideTheLauncher()), quietRun());
     EXPECT_EQ(run.standardOutput, "");
