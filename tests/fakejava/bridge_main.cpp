@@ -4,11 +4,11 @@
 // fakejvm.cfg) with the options the VM was created with, the properties set
 // since, the launcher class and main's arguments. That runtime writes to the
 // launcher's standard output and error, and its exit code ends the launcher,
-// as if the application had run in the launcher's process. On Windows a real
-// runtime's jvm.dll is loaded instead; this one needs Wine's own exports.
+// as if the application had run in the launcher's process. It needs Wine's
+// own exports; on Windows a real runtime's jvm.dll is loaded instead.
 #include <windows.h>
 
-#include <cctype>
+#include <algorithm>
 #include <string>
 
 #include "tests/fakejava/fake_files.h"
@@ -42,20 +42,14 @@ std::string unixOption(const std::wstring& option) {
     size_t equals = option.find(L'=');
     if (equals == std::wstring::npos) return utf8(option);
     std::vector<std::wstring> elements;
-    bool anyPath = false;
     for (size_t start = equals + 1, end; start <= option.size(); start = end + 1) {
-        end = option.find(L';', start);
-        if (end == std::wstring::npos) end = option.size();
-        elements.push_back(option.substr(start, end - start));
-        anyPath = anyPath || isWindowsPath(elements.back());
+        end = std::min(option.find(L';', start), option.size());
+        if (end > start) elements.push_back(option.substr(start, end - start));
     }
-    if (!anyPath) return utf8(option);
+    if (std::none_of(elements.begin(), elements.end(), isWindowsPath)) return utf8(option);
     std::string list;
-    for (const std::wstring& element : elements) {
-        if (element.empty()) continue;
-        if (!list.empty()) list += ":";
-        list += isWindowsPath(element) ? unixPath(element) : utf8(element);
-    }
+    for (const std::wstring& element : elements)
+        list += (list.empty() ? "" : ":") + (isWindowsPath(element) ? unixPath(element) : utf8(element));
     return utf8(option.substr(0, equals + 1)) + list;
 }
 
@@ -65,16 +59,13 @@ std::string unixOption(const std::wstring& option) {
 int runUnixProgram(const std::vector<std::string>& arguments) {
     using Spawn = LONG(__cdecl*)(char* const*, int);
     auto spawn = wineExport<Spawn>(L"ntdll.dll", "__wine_unix_spawnvp");
-    if (!spawn) {
-        writeStandardError("jvm.dll: the bridge runs a Java runtime only under Wine\r\n");
-        return 1;
-    }
     std::vector<char*> argv;
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    LONG status = spawn(argv.data(), TRUE);
+    LONG status = spawn ? spawn(argv.data(), TRUE) : -1;
     if (status >= 0 && status <= 255) return static_cast<int>(status);
-    writeStandardError("jvm.dll: could not run " + arguments[0] + "\r\n");
+    writeStandardError(spawn ? "jvm.dll: could not run " + arguments[0] + "\r\n"
+                             : "jvm.dll: the bridge runs a Java runtime only under Wine\r\n");
     return 1;
 }
 
@@ -89,8 +80,7 @@ std::string runStaticMain(const std::string& className, const std::vector<std::s
     for (const auto& [key, value] : vmRecord().properties)
         command.push_back(unixOption(utf16("-D" + key + "=" + value)));
     std::string mainClass = className;
-    for (char& c : mainClass)
-        if (c == '/') c = '.';
+    std::replace(mainClass.begin(), mainClass.end(), '/', '.');
     command.push_back(mainClass);
     command.insert(command.end(), arguments.begin(), arguments.end());
 

@@ -1,10 +1,14 @@
-// Shared by the fake runtime programs and libraries: their own directory,
-// whole files, UTF-8 texts and the "key=value" lines of their configuration
-// files.
+// Shared by the fake runtime programs and libraries and the Windows tests:
+// their own directory, whole files, UTF-8 texts and the "key=value" lines of
+// configuration files.
 #pragma once
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,16 +24,9 @@ inline std::wstring moduleDirectory(HMODULE module) {
 
 // The whole file; empty when it cannot be opened (found tells).
 inline std::string readFile(const std::wstring& path, bool* found = nullptr) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (found) *found = file != INVALID_HANDLE_VALUE;
-    std::string bytes;
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (found) *found = file.is_open();
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 // One WriteFile call, so that lines appended by several threads or
@@ -38,7 +35,6 @@ inline bool writeFile(const std::wstring& path, const std::string& bytes, bool a
     HANDLE file =
         CreateFileW(path.c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
@@ -48,41 +44,27 @@ inline bool writeFile(const std::wstring& path, const std::string& bytes, bool a
 inline void appendLine(const std::wstring& path, const std::string& line) { writeFile(path, line + "\r\n", true); }
 
 inline void writeStandardError(const std::string& text) {
-    HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-    if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
     DWORD written = 0;
-    WriteFile(error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
-inline std::string utf8(const wchar_t* text, int length) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(n > 0 ? n : 0, '\0');
-    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, text, length, result.data(), n, nullptr, nullptr);
-    return result;
-}
-
-inline std::string utf8(const std::wstring& text) { return utf8(text.data(), static_cast<int>(text.size())); }
+inline std::string utf8(const std::wstring& text) { return std::filesystem::path(text).u8string(); }
 
 // The UTF-16 form of a text in codePage.
 inline std::wstring utf16(const std::string& text, UINT codePage = CP_UTF8) {
     int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring result(n > 0 ? n : 0, L'\0');
-    if (n > 0) MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), n);
+    std::wstring result(n, L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), n);
     return result;
 }
 
 // The values of the "key=value" lines of a configuration text, in order.
 inline std::vector<std::string> settings(const std::string& config, const std::string& key) {
     std::vector<std::string> values;
-    size_t start = 0;
-    while (start < config.size()) {
-        size_t end = config.find('\n', start);
-        if (end == std::string::npos) end = config.size();
-        std::string line = config.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.compare(0, key.size() + 1, key + "=") == 0) values.push_back(line.substr(key.size() + 1));
-        start = end + 1;
-    }
+    std::istringstream lines(config);
+    for (std::string line; std::getline(lines, line);)
+        if (line.compare(0, key.size() + 1, key + "=") == 0)
+            values.push_back(line.substr(key.size() + 1, line.find_last_not_of('\r') - key.size()));
     return values;
 }
 

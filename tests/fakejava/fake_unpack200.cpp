@@ -1,8 +1,8 @@
-// unpack200.exe of the test runtimes: started as "-r "x.jar.pack" "x.jar"",
-// it records its command line in unpack200.log beside itself, writes x.jar
-// (the packed file's bytes behind a marker line) and, for -r, removes the
-// packed file as the real tool does. "keep" in unpack200.cfg keeps the
-// packed file; "fail" makes it exit with 1 without writing anything.
+// unpack200.exe of the test runtimes, started as
+// "tool" -r "x.jar.pack" "x.jar": it records its command line in
+// unpack200.log beside itself, writes x.jar (the packed file's bytes behind a
+// marker line) and removes the packed file, as the real tool does, unless
+// unpack200.cfg beside it says "keep".
 #include <windows.h>
 
 #include <string>
@@ -10,57 +10,22 @@
 
 #include "tests/fakejava/fake_files.h"
 
-namespace {
-
-// Blank-separated tokens; double quotes group and are dropped.
-std::vector<std::wstring> tokens(const wchar_t* commandLine) {
-    std::vector<std::wstring> result;
-    std::wstring current;
-    bool quoted = false, any = false;
-    for (const wchar_t* p = commandLine; *p; ++p) {
-        if (*p == L'"') {
-            quoted = !quoted;
-            any = true;
-        } else if (*p == L' ' && !quoted) {
-            if (any) result.push_back(current);
-            current.clear();
-            any = false;
-        } else {
-            current += *p;
-            any = true;
-        }
-    }
-    if (any) result.push_back(current);
-    return result;
-}
-
-}  // namespace
-
 int main() {
     std::wstring directory = moduleDirectory(nullptr);
-    const wchar_t* commandLine = GetCommandLineW();
-    appendLine(directory + L"unpack200.log", utf8(commandLine, static_cast<int>(wcslen(commandLine))));
-
-    std::string config = readFile(directory + L"unpack200.cfg");
-    if (config.find("fail") != std::string::npos) return 1;
-
-    std::vector<std::wstring> args = tokens(commandLine);
-    bool remove = false;
-    std::vector<std::wstring> files;
-    for (const std::wstring& arg : args) {
-        if (arg == L"-r")
-            remove = true;
-        else
-            files.push_back(arg);
+    std::wstring commandLine = GetCommandLineW();
+    appendLine(directory + L"unpack200.log", utf8(commandLine));
+    // The texts between double quotes: the tool, the packed file, the archive.
+    std::vector<std::wstring> quoted;
+    for (size_t open = commandLine.find(L'"'), close; open != std::wstring::npos;
+         open = commandLine.find(L'"', close + 1)) {
+        close = commandLine.find(L'"', open + 1);
+        if (close == std::wstring::npos) break;
+        quoted.push_back(commandLine.substr(open + 1, close - open - 1));
     }
-    // The files are the last two tokens, after the program's own.
-    if (files.size() < 2) return 2;
-    const std::wstring& packed = files[files.size() - 2];
-    const std::wstring& archive = files.back();
+    if (quoted.size() != 3) return 2;
     bool found = false;
-    std::string bytes = readFile(packed, &found);
-    if (!found) return 3;
-    if (!writeFile(archive, "unpacked\r\n" + bytes, false)) return 4;
-    if (remove && config.find("keep") == std::string::npos) DeleteFileW(packed.c_str());
+    std::string bytes = readFile(quoted[1], &found);
+    if (!found || !writeFile(quoted[2], "unpacked\r\n" + bytes, false)) return 3;
+    if (readFile(directory + L"unpack200.cfg").find("keep") == std::string::npos) DeleteFileW(quoted[1].c_str());
     return 0;
 }

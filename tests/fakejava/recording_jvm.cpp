@@ -8,16 +8,18 @@
 #include <jni.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
 #include "tests/fakejava/fake_files.h"
 
-namespace {
+extern "C" IMAGE_DOS_HEADER __ImageBase;  // this dll, as the linker places it
 
-constexpr UINT unexpectedCallExitCode = 99;
+namespace {
 
 std::string config;  // fakejvm.cfg, read when the VM is created
 VmRecord recorded;
@@ -31,34 +33,27 @@ struct Object {
 
 struct Method {
     std::string name, signature;
-    bool isStatic;
 };
 
 std::atomic<Object*> pending{nullptr};  // the pending exception
 
 const std::wstring& ownDirectory() {
-    static const std::wstring directory = [] {
-        HMODULE self = nullptr;
-        GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCWSTR>(&ownDirectory), &self);
-        return moduleDirectory(self);
-    }();
+    static const std::wstring directory = moduleDirectory(reinterpret_cast<HMODULE>(&__ImageBase));
     return directory;
 }
 
 bool listed(const std::string& key, const std::string& value) {
-    for (const std::string& entry : settings(config, key))
-        if (entry == value) return true;
-    return false;
+    std::vector<std::string> values = settings(config, key);
+    return std::find(values.begin(), values.end(), value) != values.end();
 }
 
 template <bool isEnvironment, size_t slot>
 void JNICALL unexpected() {
-    std::string line =
-        std::string("unexpected ") + (isEnvironment ? "JNIEnv" : "JavaVM") + " slot " + std::to_string(slot);
+    std::string line = std::string("unexpected ") + (isEnvironment ? "JNIEnv" : "JavaVM") + " slot " +
+                       std::to_string(slot);
     record(line);
     writeStandardError("jvm.dll: " + line + "\r\n");
-    ExitProcess(unexpectedCallExitCode);
+    ExitProcess(99);
 }
 
 template <bool isEnvironment, typename Table, size_t... slot>
@@ -69,170 +64,92 @@ void fillWithUnexpected(Table& table, std::index_sequence<slot...>) {
     std::memcpy(&table, entries, sizeof entries);
 }
 
-template <bool isEnvironment, typename Table>
-void fillWithUnexpected(Table& table) {
-    fillWithUnexpected<isEnvironment>(table, std::make_index_sequence<sizeof(Table) / sizeof(void*)>());
-}
-
 Object* object(jobject handle) { return reinterpret_cast<Object*>(handle); }
 
 template <typename Handle = jobject>
-Handle newObject(Object::Kind kind, const std::string& text) {
-    return reinterpret_cast<Handle>(new Object{kind, text, {}, {}});
+Handle newObject(Object::Kind kind, const std::string& text, const std::wstring& chars = {}) {
+    return reinterpret_cast<Handle>(new Object{kind, text, chars, {}});
 }
 
-jstring newString(const std::wstring& chars) {
-    jstring string = newObject<jstring>(Object::string, utf8(chars));
-    object(string)->chars = chars;
-    return string;
-}
+jstring newString(const std::wstring& chars) { return newObject<jstring>(Object::string, utf8(chars), chars); }
 
 std::string textOf(jobject handle) { return handle ? object(handle)->text : ""; }
 
 // An object as the transcript shows it.
 std::string shown(jobject handle) {
     const Object* o = object(handle);
-    if (!o) return "null";
-    switch (o->kind) {
-        case Object::string:
-            return "\"" + o->text + "\"";
-        case Object::array:
-            return o->text + "[" + std::to_string(o->elements.size()) + "]";
-        case Object::throwable:
-            return "throwable";
-        default:
-            return o->text;
-    }
+    return !o                             ? "null"
+           : o->kind == Object::string    ? "\"" + o->text + "\""
+           : o->kind == Object::array     ? o->text + "[" + std::to_string(o->elements.size()) + "]"
+           : o->kind == Object::throwable ? "throwable"
+                                          : o->text;
 }
 
-std::string hex(unsigned long value) {
-    std::string digits = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4) digits += "0123456789abcdef"[(value >> shift) & 15];
-    return digits;
-}
-
-// One letter per parameter of a method signature; "L" for objects and arrays.
-std::vector<char> parameterTypes(const std::string& signature) {
-    std::vector<char> types;
-    for (size_t i = 1; i < signature.size() && signature[i] != ')'; ++i) {
-        char type = signature[i];
-        while (signature[i] == '[') ++i;
-        if (signature[i] == 'L' && (i = signature.find(';', i)) == std::string::npos) break;
-        types.push_back(type == '[' ? 'L' : type);
-    }
-    return types;
-}
-
-std::string shownValue(char type, const jvalue& value) {
-    switch (type) {
-        case 'Z':
-            return value.z == 1 ? "true" : value.z == 0 ? "false" : std::to_string(value.z);
-        case 'B':
-            return std::to_string(value.b);
-        case 'C':
-            return std::to_string(value.c);
-        case 'S':
-            return std::to_string(value.s);
-        case 'I':
-            return std::to_string(value.i);
-        case 'J':
-            return std::to_string(value.j);
-        case 'F':
-            return std::to_string(value.f);
-        case 'D':
-            return std::to_string(value.d);
-        default:
-            return shown(value.l);
-    }
-}
-
-const Method& method(jmethodID id) { return *reinterpret_cast<const Method*>(id); }
-
-std::vector<jvalue> valuesFrom(jmethodID id, va_list args) {
-    std::vector<jvalue> values;
-    for (char type : parameterTypes(method(id).signature)) {
-        jvalue value{};
-        if (type == 'J')
-            value.j = va_arg(args, jlong);
-        else if (type == 'F' || type == 'D')
-            value.d = va_arg(args, double);
-        else if (type == 'L')
-            value.l = va_arg(args, jobject);
-        else
-            value.i = va_arg(args, int);  // boolean, byte, char and short arrive promoted to int
-        if (type == 'F') value.f = static_cast<jfloat>(value.d);
-        values.push_back(value);
-    }
-    return values;
-}
-
-std::vector<jvalue> valuesFrom(jmethodID id, const jvalue* args) {
-    return std::vector<jvalue>(args, args + parameterTypes(method(id).signature).size());
-}
-
-// Every Call...Method form ends here; the transcript names the three forms
-// alike (C++ callers reach the ...V form through JNIEnv's members).
-jobject call(const char* function, jobject target, jmethodID id, const std::vector<jvalue>& values) {
-    const Method& called = method(id);
-    std::vector<char> types = parameterTypes(called.signature);
+// The launcher calls through JNIEnv's C++ members, which reach the ...V forms.
+jobject call(const char* function, jobject target, jmethodID id, va_list args) {
+    const Method& called = *reinterpret_cast<const Method*>(id);
     std::string line = std::string(function) + " " + shown(target) + " " + called.name;
-    for (size_t i = 0; i < types.size(); ++i) line += " " + shownValue(types[i], values[i]);
+    // The arguments as the signature gives them; the launcher passes objects, booleans and ints.
+    std::vector<jobject> objects;
+    for (size_t i = 1; i < called.signature.size() && called.signature[i] != ')'; ++i) {
+        char type = called.signature[i];
+        while (called.signature[i] == '[') ++i;
+        if (called.signature[i] == 'L') i = called.signature.find(';', i);
+        if (type == 'L' || type == '[') {
+            objects.push_back(va_arg(args, jobject));
+            line += " " + shown(objects.back());
+        } else {
+            int value = va_arg(args, int);  // booleans arrive promoted to int
+            line += " " + (type == 'Z' ? std::string(value ? "true" : "false") : std::to_string(value));
+        }
+    }
     record(line);
-    if (called.isStatic && called.name == "setProperty" && values.size() == 2)
-        recorded.properties.emplace_back(textOf(values[0].l), textOf(values[1].l));
-    if (called.isStatic && called.name == "main" && called.signature == "([Ljava/lang/String;)V") {
+    if (called.name == "setProperty" && objects.size() == 2)
+        recorded.properties.emplace_back(textOf(objects[0]), textOf(objects[1]));
+    if (called.name == "main" && called.signature == "([Ljava/lang/String;)V") {
         std::vector<std::string> arguments;
-        if (values[0].l)
-            for (const Object* element : object(values[0].l)->elements)
-                arguments.push_back(element ? element->text : "");
+        for (const Object* element : object(objects[0])->elements) arguments.push_back(element ? element->text : "");
         std::string thrown = runStaticMain(textOf(target), arguments);
         if (!thrown.empty()) pending = newObject<Object*>(Object::throwable, thrown);
     }
-    if (!called.isStatic && called.name == "toString") return newString(utf16(textOf(target)));
+    if (called.name == "toString") return newString(utf16(textOf(target)));
     return nullptr;
 }
 
-#define CALL_FORMS(Name, Result, Target)                                               \
-    Result JNICALL Name(JNIEnv*, Target target, jmethodID id, ...) {                   \
-        va_list args;                                                                  \
-        va_start(args, id);                                                            \
-        std::vector<jvalue> values = valuesFrom(id, args);                             \
-        va_end(args);                                                                  \
-        return static_cast<Result>(call(#Name, target, id, values));                   \
-    }                                                                                  \
-    Result JNICALL Name##V(JNIEnv*, Target target, jmethodID id, va_list args) {       \
-        return static_cast<Result>(call(#Name, target, id, valuesFrom(id, args)));     \
-    }                                                                                  \
-    Result JNICALL Name##A(JNIEnv*, Target target, jmethodID id, const jvalue* args) { \
-        return static_cast<Result>(call(#Name, target, id, valuesFrom(id, args)));     \
-    }
-CALL_FORMS(CallStaticVoidMethod, void, jclass)
-CALL_FORMS(CallStaticObjectMethod, jobject, jclass)
-CALL_FORMS(CallObjectMethod, jobject, jobject)
+void JNICALL CallStaticVoidMethodV(JNIEnv*, jclass type, jmethodID id, va_list args) {
+    call("CallStaticVoidMethod", type, id, args);
+}
+
+jobject JNICALL CallStaticObjectMethodV(JNIEnv*, jclass type, jmethodID id, va_list args) {
+    return call("CallStaticObjectMethod", type, id, args);
+}
+
+jobject JNICALL CallObjectMethodV(JNIEnv*, jobject target, jmethodID id, va_list args) {
+    return call("CallObjectMethod", target, id, args);
+}
 
 jclass JNICALL FindClass(JNIEnv*, const char* name) {
     record(std::string("FindClass ") + name);
     return listed("missingClass", name) ? nullptr : newObject<jclass>(Object::type, name);
 }
 
+// The launcher asks only exceptions for their class.
 jclass JNICALL GetObjectClass(JNIEnv*, jobject target) {
     record("GetObjectClass " + shown(target));
-    static const char* const classes[] = {"java/lang/Class", "java/lang/String", "[Ljava/lang/Object;",
-                                          "java/lang/Throwable"};
-    return target ? newObject<jclass>(Object::type, classes[object(target)->kind]) : nullptr;
+    return target ? newObject<jclass>(Object::type, "java/lang/Throwable") : nullptr;
 }
 
-jmethodID lookUp(const char* function, jclass type, const char* name, const char* signature, bool isStatic) {
+jmethodID lookUp(const char* function, jclass type, const char* name, const char* signature) {
     record(std::string(function) + " " + shown(type) + " " + name + " " + signature);
-    return listed("missingMethod", name) ? nullptr : reinterpret_cast<jmethodID>(new Method{name, signature, isStatic});
+    return listed("missingMethod", name) ? nullptr : reinterpret_cast<jmethodID>(new Method{name, signature});
 }
 
 jmethodID JNICALL GetStaticMethodID(JNIEnv*, jclass type, const char* name, const char* signature) {
-    return lookUp("GetStaticMethodID", type, name, signature, true);
+    return lookUp("GetStaticMethodID", type, name, signature);
 }
 
 jmethodID JNICALL GetMethodID(JNIEnv*, jclass type, const char* name, const char* signature) {
-    return lookUp("GetMethodID", type, name, signature, false);
+    return lookUp("GetMethodID", type, name, signature);
 }
 
 jstring JNICALL NewStringUTF(JNIEnv*, const char* text) {
@@ -252,6 +169,11 @@ const jchar* JNICALL GetStringChars(JNIEnv*, jstring string, jboolean* isCopy) {
     return reinterpret_cast<const jchar*>(object(string)->chars.c_str());
 }
 
+jsize JNICALL GetStringLength(JNIEnv*, jstring string) {
+    record("GetStringLength " + shown(string));
+    return static_cast<jsize>(object(string)->chars.size());
+}
+
 void JNICALL ReleaseStringChars(JNIEnv*, jstring string, const jchar*) {
     record("ReleaseStringChars " + shown(string));
 }
@@ -269,14 +191,15 @@ void JNICALL SetObjectArrayElement(JNIEnv*, jobjectArray array, jsize index, job
     if (index >= 0 && static_cast<size_t>(index) < elements.size()) elements[index] = object(value);
 }
 
+jint JNICALL Throw(JNIEnv*, jthrowable thrown) {
+    record("Throw " + shown(thrown));
+    pending = object(thrown);
+    return JNI_OK;
+}
+
 jthrowable JNICALL ExceptionOccurred(JNIEnv*) {
     record("ExceptionOccurred");
     return reinterpret_cast<jthrowable>(pending.load());
-}
-
-jboolean JNICALL ExceptionCheck(JNIEnv*) {
-    record("ExceptionCheck");
-    return pending ? JNI_TRUE : JNI_FALSE;
 }
 
 // Like a real VM: prints the exception to standard error and clears it.
@@ -293,24 +216,15 @@ void JNICALL ExceptionClear(JNIEnv*) {
 
 void JNICALL DeleteLocalRef(JNIEnv*, jobject reference) { record("DeleteLocalRef " + shown(reference)); }
 
-jint JNICALL RegisterNatives(JNIEnv*, jclass type, const JNINativeMethod* methods, jint count) {
-    std::string line = "RegisterNatives " + shown(type);
-    for (jint i = 0; i < count; ++i) line += std::string(" ") + methods[i].name + " " + methods[i].signature;
-    record(line);
-    return JNI_OK;
-}
-
+#define SLOT(name) table.name = name
 JNINativeInterface_ environmentTable() {
     JNINativeInterface_ table;
-    fillWithUnexpected<true>(table);
-#define SLOT(name) table.name = name
-    SLOT(FindClass), SLOT(GetObjectClass), SLOT(GetStaticMethodID), SLOT(GetMethodID);
-    SLOT(NewStringUTF), SLOT(NewString), SLOT(GetStringChars), SLOT(ReleaseStringChars);
-    SLOT(NewObjectArray), SLOT(SetObjectArrayElement), SLOT(DeleteLocalRef), SLOT(RegisterNatives);
-    SLOT(ExceptionOccurred), SLOT(ExceptionCheck), SLOT(ExceptionDescribe), SLOT(ExceptionClear);
-    SLOT(CallStaticVoidMethod), SLOT(CallStaticVoidMethodV), SLOT(CallStaticVoidMethodA);
-    SLOT(CallStaticObjectMethod), SLOT(CallStaticObjectMethodV), SLOT(CallStaticObjectMethodA);
-    SLOT(CallObjectMethod), SLOT(CallObjectMethodV), SLOT(CallObjectMethodA);
+    fillWithUnexpected<true>(table, std::make_index_sequence<sizeof table / sizeof(void*)>());
+    SLOT(FindClass), SLOT(GetObjectClass), SLOT(GetStaticMethodID), SLOT(GetMethodID), SLOT(NewStringUTF);
+    SLOT(NewString), SLOT(GetStringChars), SLOT(GetStringLength), SLOT(ReleaseStringChars), SLOT(NewObjectArray);
+    SLOT(SetObjectArrayElement), SLOT(DeleteLocalRef), SLOT(Throw), SLOT(ExceptionOccurred);
+    SLOT(ExceptionDescribe), SLOT(ExceptionClear), SLOT(CallStaticVoidMethodV), SLOT(CallStaticObjectMethodV);
+    SLOT(CallObjectMethodV);
     return table;
 }
 
@@ -322,19 +236,13 @@ jint JNICALL DestroyJavaVM(JavaVM*) {
     return JNI_OK;
 }
 
-jint JNICALL AttachCurrentThreadAsDaemon(JavaVM*, void** threadEnvironment, void* args) {
-    record(args ? "AttachCurrentThreadAsDaemon with arguments" : "AttachCurrentThreadAsDaemon");
-    *threadEnvironment = &environment;
-    return JNI_OK;
-}
-
 JNIInvokeInterface_ vmTable() {
     JNIInvokeInterface_ table;
-    fillWithUnexpected<false>(table);
-    SLOT(DestroyJavaVM), SLOT(AttachCurrentThreadAsDaemon);
-#undef SLOT
+    fillWithUnexpected<false>(table, std::make_index_sequence<sizeof table / sizeof(void*)>());
+    SLOT(DestroyJavaVM);
     return table;
 }
+#undef SLOT
 
 const JNIInvokeInterface_ vmFunctions = vmTable();
 JavaVM_ vm{&vmFunctions};
@@ -350,7 +258,9 @@ void record(const std::string& line) { appendLine(ownDirectory() + L"jvm.log", l
 JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** createdVm, void** createdEnvironment, void* args) {
     config = readFile(ownDirectory() + L"fakejvm.cfg");
     const auto* initArgs = static_cast<const JavaVMInitArgs*>(args);
-    record("JNI_CreateJavaVM version=" + hex(initArgs->version) + " options=" + std::to_string(initArgs->nOptions) +
+    char version[16];
+    snprintf(version, sizeof version, "0x%08lx", static_cast<unsigned long>(initArgs->version));
+    record(std::string("JNI_CreateJavaVM version=") + version + " options=" + std::to_string(initArgs->nOptions) +
            " ignoreUnrecognized=" + (initArgs->ignoreUnrecognized ? "true" : "false"));
     for (jint i = 0; i < initArgs->nOptions; ++i) {
         record(std::string("option ") + initArgs->options[i].optionString);

@@ -9,8 +9,7 @@
 #include <utility>
 #include <vector>
 
-// What the launcher told the VM before main: the creation options in order
-// and the System.setProperty calls (key, value).
+// The creation options in order and the System.setProperty calls before main.
 struct VmRecord {
     std::vector<std::string> options;
     std::vector<std::pair<std::string, std::string>> properties;
@@ -19,9 +18,7 @@ const VmRecord& vmRecord();
 
 // The first value of key in fakejvm.cfg, or fallback.
 std::string vmSetting(const std::string& key, const std::string& fallback);
-
-// Appends one line to jvm.log.
-void record(const std::string& line);
+void record(const std::string& line);  // to jvm.log
 
 // Runs a static main(String[]) of className ("a/b/C") with the texts of its
 // argument array. Returns the toString text of an exception that main

@@ -14,7 +14,6 @@ protected:
     FakeVmOptionSources sources;
 
     void SetUp() override {
-        resetLauncherForTest();
         messageTable().set(1006, u"missing {0}");
         messageTable().set(1008, u"undefined {0}");
         sources.environment = {{"LIB", "C:\\l"}, {"LIST", "C:\\a;C:\\b"}, {"Q", "\"C:\\x;C:\\y\""},

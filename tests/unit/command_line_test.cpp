@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "launcher/launcher_state.h"
-
 namespace {
 
 LauncherArgs split(std::u16string_view text) {
@@ -13,10 +11,7 @@ LauncherArgs split(std::u16string_view text) {
 }
 
 TEST(SplitCommandLine, BlanksSeparateQuotesGroupAndNothingEscapes) {
-    struct {
-        std::u16string_view text;
-        LauncherArgs args;
-    } cases[] = {
+    const std::pair<std::u16string_view, LauncherArgs> cases[] = {
         {u"  prog a  b ", {u"prog", u"a", u"b"}},
         {u"", {}},
         {u"a\tb", {u"a\tb"}},  // only the blank separates
@@ -27,32 +22,10 @@ TEST(SplitCommandLine, BlanksSeparateQuotesGroupAndNothingEscapes) {
         {u"p \"it's\" 'say \"hi\"'", {u"p", u"it's", u"say \"hi\""}},
         {u"p \"a b", {u"p", u"a b"}},  // an unmatched quote runs to the end
     };
-    for (const auto& c : cases) EXPECT_EQ(split(c.text), c.args) << std::string(c.text.begin(), c.text.end());
+    for (const auto& [text, args] : cases) EXPECT_EQ(split(text), args) << std::string(text.begin(), text.end());
     LauncherArgs args{u"first"};
     splitCommandLine(u"second", args);
     EXPECT_EQ(args, (LauncherArgs{u"first", u"second"}));
-}
-
-TEST(LogOption, RecognisedOnlyAsFirstArgument) {
-    for (const char16_t* option : {u"-create-ovn-log", u"-create-tsl-log", u"/create-ovn-log", u"/create-tsl-log"}) {
-        LauncherArgs args{u"prog", option, u"x"};
-        EXPECT_TRUE(takeLogOption(args));
-        EXPECT_EQ(args, (LauncherArgs{u"prog", u"x"}));
-    }
-    LauncherArgs second{u"prog", u"x", u"-create-ovn-log"};
-    EXPECT_FALSE(takeLogOption(second));
-    EXPECT_EQ(second.size(), 3u);
-    LauncherArgs upper{u"prog", u"-CREATE-OVN-LOG"};
-    EXPECT_FALSE(takeLogOption(upper));
-}
-
-TEST(InternalTail, RebootIsTheWholeTailLanguageRestartAndQuietItsStart) {
-    EXPECT_TRUE(classifyInternalTail("__ovn_reboot").reboot);
-    EXPECT_FALSE(classifyInternalTail("__ovn_reboot x").reboot);
-    EXPECT_TRUE(classifyInternalTail("__ovn_lang_restart more").languageRestart);
-    EXPECT_FALSE(classifyInternalTail("x __ovn_lang_restart").languageRestart);
-    EXPECT_TRUE(classifyInternalTail("-q_ovn_internalx y").quiet);
-    EXPECT_FALSE(classifyInternalTail("-q_ovn_interna").quiet);
 }
 
 }  // namespace

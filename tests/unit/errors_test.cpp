@@ -7,13 +7,10 @@
 
 namespace {
 
-class Errors : public ::testing::Test {
-protected:
-    void SetUp() override { resetLauncherForTest(); }
-    const std::u16string& shown() const { return fakePlatform().shownErrors.back(); }
-};
+const std::u16string& shown() { return fakePlatform().shownErrors.back(); }
 
-TEST_F(Errors, ArgumentReplacesOnlyTheFirstPlaceholder) {
+TEST(Errors, ShownTextsTakeOneArgumentTheLogLocationAndACut) {
+    // The argument replaces the first placeholder only.
     messageTable().set(msgInternalError, u"An internal error occurred (error code {0}).");
     EXPECT_EQ(exitCodeOf([] { fatalError(msgInternalError, u"16"); }), 1);
     EXPECT_EQ(shown(), u"An internal error occurred (error code 16).");
@@ -24,29 +21,20 @@ TEST_F(Errors, ArgumentReplacesOnlyTheFirstPlaceholder) {
     EXPECT_EQ(shown(), u"{0} and {0}");
     showErrorMessageNarrow(1006, "\xFC");
     EXPECT_EQ(shown(), u"\u00FC and {0}");
-}
+    // Raw texts are shown as they stand.
+    EXPECT_EQ(exitCodeOf([] { fatalErrorText(u"Internal Error: {0} magic"); }), 1);
+    EXPECT_EQ(shown(), u"Internal Error: {0} magic");
 
-TEST_F(Errors, LogLocationFollowsAfterAnEmptyLine) {
+    // A missing text shows empty, the log's location follows after an empty line, long texts are cut.
+    showErrorMessage(1011);
+    EXPECT_EQ(shown(), u"");
     fakePlatform().logFile = u"C:\\Temp\\ovn_nlog_1.log";
     messageTable().set(1016, u"No Java {0}");
     showErrorMessage(1016, u"32");
     EXPECT_EQ(shown(), u"No Java 32\n\nLog: C:\\Temp\\ovn_nlog_1.log");
-}
-
-TEST_F(Errors, MissingTextShowsEmptyAndLongTextsAreCut) {
-    showErrorMessage(1011);
-    EXPECT_EQ(shown(), u"");
     messageTable().set(1010, std::u16string(5990, u'a'));
-    fakePlatform().logFile = u"C:\\log";
     showErrorMessage(1010);
     EXPECT_EQ(shown().size(), 5999u);
-}
-
-TEST_F(Errors, RawTextIsShownAsItStandsAndEndsWithOne) {
-    messageTable().set(1009, u"not this");
-    EXPECT_EQ(exitCodeOf([] { fatalErrorText(u"Internal Error: {0} magic"); }), 1);
-    EXPECT_EQ(shown(), u"Internal Error: {0} magic");
-    EXPECT_EQ(exitCodeOf([] { fatalErrorNarrow(1006, "a.jar"); }), 1);
 }
 
 }  // namespace

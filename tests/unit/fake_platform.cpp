@@ -1,9 +1,10 @@
 #include "tests/unit/fake_platform.h"
 
+#include <gtest/gtest.h>
+
 #include "launcher/config_store.h"
 #include "launcher/errors.h"
 #include "launcher/launcher_state.h"
-#include "launcher/log.h"
 #include "launcher/message_table.h"
 #include "launcher/platform.h"
 
@@ -27,9 +28,17 @@ public:
     [[noreturn]] void exitLauncher(int exitCode) override { throw LauncherExit{exitCode}; }
 };
 
-RecordingPlatform recording;
-// Installed before any test runs, so no test can end the test process.
-const bool recordingInstalled = (installPlatform(recording), true);
+struct ResetBeforeEachTest : ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { resetLauncherForTest(); }
+};
+
+// Before any test runs, so that no test can end the test process.
+const bool installed = [] {
+    static RecordingPlatform recording;
+    installPlatform(recording);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetBeforeEachTest);
+    return true;
+}();
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Stand-ins for the platform side of the core: the log and the error display
 // record what they are given, and exitLauncher throws instead of ending the
-// test process.
+// test process. Every test starts with them, the settings, the messages and
+// the launcher flags empty.
 #pragma once
 
 #include <string>
@@ -18,7 +19,7 @@ struct FakePlatform {
 
 FakePlatform& fakePlatform();
 
-// Empties the fake, ConfigStore, MessageTable and the launcher flags.
+// Empties them again, for tests that load more than once.
 void resetLauncherForTest();
 
 // The code of the LauncherExit the call ends with, or -1 when it returns.

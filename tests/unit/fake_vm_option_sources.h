@@ -21,13 +21,9 @@ public:
     std::map<std::string, std::string> environment;
     std::string tempDir;
 
-    template <typename T>
-    static std::optional<typename T::mapped_type> lookUp(const T& map, const typename T::key_type& key) {
-        auto it = map.find(key);
-        return it == map.end() ? std::nullopt : std::optional<typename T::mapped_type>(it->second);
-    }
     std::optional<std::string> readTextFile(const std::u16string& path) override {
-        return lookUp(files, fileIdentity(path));
+        auto it = files.find(fileIdentity(path));
+        return it == files.end() ? std::nullopt : std::optional(it->second);
     }
     std::u16string launcherPath() override { return u"C:\\app\\tool.exe"; }
     std::u16string moduleFileName() override { return u"C:\\mod\\tool.exe"; }
@@ -57,7 +53,8 @@ public:
     bool pathExists(const std::string& path) override { return existing.count(path) > 0; }
     Options findFiles(const std::string& pattern) override { return listings[pattern]; }
     std::optional<std::string> environmentVariable(const std::string& name) override {
-        return lookUp(environment, name);
+        auto it = environment.find(name);
+        return it == environment.end() ? std::nullopt : std::optional(it->second);
     }
     std::string launcherTempDir() override { return tempDir; }
 };

@@ -3,21 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <map>
 #include <set>
 
 #include "launcher/config_store.h"
-#include "tests/unit/fake_platform.h"
 
 namespace {
 
-// One executable on a scripted file system with a registry cache.
+// A scripted file system whose java.exe reports 1.8.0_191; it counts what
+// is written to the version cache and never finds anything there.
 class FakeProbe : public ProbePlatform {
 public:
     std::set<std::string> files = {"c:\\jre\\bin\\java.exe"};
-    std::map<std::string, std::string> cache;
-    std::optional<std::string> runOutput = std::string("1.8.0_191");
-    int runs = 0;
+    int cached = 0;
 
     std::string canonicalPath(const std::string& path) override {
         std::string lower = path;
@@ -29,35 +26,13 @@ public:
         return files.count(path) > 0;
     }
     bool pathExists(const std::string& path) override { return files.count(path) > 0; }
-    std::optional<std::string> readCachedVersion(const std::string& exe, uint64_t) override {
-        auto it = cache.find(exe);
-        return it == cache.end() ? std::nullopt : std::optional<std::string>(it->second);
-    }
-    void writeCachedVersion(const std::string& exe, uint64_t, const std::string& version) override {
-        cache[exe] = version;
-    }
-    std::optional<std::string> runJavaVersion(const std::string&, uint64_t) override {
-        ++runs;
-        return runOutput;
-    }
+    std::optional<std::string> readCachedVersion(const std::string&, uint64_t) override { return std::nullopt; }
+    void writeCachedVersion(const std::string&, uint64_t, const std::string&) override { ++cached; }
+    std::optional<std::string> runJavaVersion(const std::string&, uint64_t) override { return "1.8.0_191"; }
 };
 
-class JavaProbeTest : public ::testing::Test {
-protected:
-    void SetUp() override { resetLauncherForTest(); }
-    bool probe() {
-        exe = "C:\\JRE\\bin\\java.exe";
-        return checkJavaExeWith(platform, exe, version, parseVersion("1.8"), {}, false, true);
-    }
-    FakeProbe platform;
-    std::string exe, version;
-};
-
-TEST_F(JavaProbeTest, VersionIsTheQuotedTextOfTheFirstVersionLinesFirst99Characters) {
-    struct {
-        std::string output;
-        std::optional<std::string> version;
-    } cases[] = {
+TEST(JavaProbe, VersionIsTheQuotedTextOfTheFirstVersionLinesFirst99Characters) {
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
         {"java version \"1.8.0_191\"\r\nJava(TM) SE Runtime\r\n", "1.8.0_191"},
         {"openjdk version \"11.0.2\" 2019-01-15\n", "11.0.2"},
         {"Error: could not open `C:\\jre\\lib\\i386\\jvm.cfg'\n", std::nullopt},
@@ -73,10 +48,10 @@ TEST_F(JavaProbeTest, VersionIsTheQuotedTextOfTheFirstVersionLinesFirst99Charact
          "1.8.0_191"},
         {std::string(10, '\n') + "java version \"1.8.0_191\"\n", std::nullopt},  // only the first lines count
     };
-    for (const auto& c : cases) EXPECT_EQ(versionFromOutput(c.output), c.version) << c.output;
+    for (const auto& [output, version] : cases) EXPECT_EQ(versionFromOutput(output), version) << output;
 }
 
-TEST_F(JavaProbeTest, CachedValuesAndTheirKey) {
+TEST(JavaProbe, CachedValuesAndTheirKey) {
     EXPECT_EQ(versionCacheKey("c:\\program files\\java\\bin\\java.exe"),
               "SOFTWARE\\valdrin-works\\tessel\\jvms\\c:/program files/java/bin/java.exe");
     EXPECT_EQ(cachedVersionFromData(std::string("1.8.0_191\0", 10)), "1.8.0_191");
@@ -86,12 +61,15 @@ TEST_F(JavaProbeTest, CachedValuesAndTheirKey) {
     EXPECT_EQ(cachedVersionFromData(std::string(2000, '9')), std::nullopt);  // cannot fit the version buffer
 }
 
-TEST_F(JavaProbeTest, ConsolelessExecutableAndJdkRequirement) {
+TEST(JavaProbe, ConsolelessExecutableAndJdkRequirement) {
+    FakeProbe platform;
     configStore().set(107, "1");
-    EXPECT_FALSE(probe());
-    EXPECT_EQ(platform.cache.size(), 1u);  // cached before javaw.exe was looked for
+    std::string exe = "C:\\JRE\\bin\\java.exe", version;
+    EXPECT_FALSE(checkJavaExeWith(platform, exe, version, parseVersion("1.8"), {}, false, true));
+    EXPECT_EQ(platform.cached, 1);  // cached before javaw.exe was looked for
     platform.files.insert("c:\\jre\\bin\\javaw.exe");
-    EXPECT_TRUE(probe());
+    exe = "C:\\JRE\\bin\\java.exe";
+    EXPECT_TRUE(checkJavaExeWith(platform, exe, version, parseVersion("1.8"), {}, false, true));
     EXPECT_EQ(exe, "c:\\jre\\bin\\javaw.exe");
 
     std::string path;

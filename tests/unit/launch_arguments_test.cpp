@@ -8,7 +8,7 @@
 
 namespace {
 
-SystemPropertyInputs everyCondition() {
+TEST(SystemProperties, OrderAndPresenceFollowTheLauncherState) {
     SystemPropertyInputs inputs;
     inputs.semaphoreName = "Local\\c:_app_app.exe0";
     inputs.flavour = 'o';
@@ -17,18 +17,13 @@ SystemPropertyInputs everyCondition() {
     inputs.unextractedPosition = 4096;
     inputs.path = "C:\\jre\\bin;C:\\windows";
     inputs.consoleCodePage = 850;
-    return inputs;
-}
-
-TEST(SystemProperties, OrderAndPresenceFollowTheLauncherState) {
-    EXPECT_EQ(launcherSystemProperties(everyCondition()),
+    EXPECT_EQ(launcherSystemProperties(inputs),
               (std::vector<std::string>{"-Dtessel.semaphoreName=Local\\c:_app_app.exe0", "-Dtessel.isOrvane=true",
                                         "-Dtessel.moduleName=C:\\app\\app.exe", "-Dsun.java.command=C:\\app\\app.exe",
                                         "-Dtessel.tempDir=C:\\tmp\\e4j1\\", "-Dtessel.unextractedPosition=4096",
                                         "-Djava.library.path=C:\\jre\\bin;C:\\windows",
                                         "-Dtessel.consoleCodepage=cp850"}));
 
-    SystemPropertyInputs inputs = everyCondition();
     inputs.semaphoreName.reset();
     inputs.flavour = 't';
     inputs.manpathDefined = true;
@@ -41,67 +36,54 @@ TEST(SystemProperties, OrderAndPresenceFollowTheLauncherState) {
                                         "-Djava.library.path=" + inputs.path}));
 }
 
-class LauncherMainArguments : public ::testing::Test {
-protected:
-    void SetUp() override { resetLauncherForTest(); }
+// "${LOGS}" expands to "logs"; other references stay.
+const LaunchArgumentServices services{
+    [](std::u16string& text) {
+        size_t at = text.find(u"${LOGS}");
+        if (at != std::u16string::npos) text.replace(at, 7, u"logs");
+    },
+    [](const std::u16string& path) { return u"C:\\app\\" + path; }};
 
-    // "${LOGS}" expands to "logs"; other references stay.
-    LaunchArgumentServices services{
-        [](std::u16string& text) {
-            size_t at = text.find(u"${LOGS}");
-            if (at != std::u16string::npos) text.replace(at, 7, u"logs");
-        },
-        [](const std::u16string& path) { return u"C:\\app\\" + path; }};
+LauncherArgs arguments(const std::u16string& commandLine) {
+    LauncherArgs args;
+    splitCommandLine(commandLine, args);
+    return launcherMainArguments(args, services);
+}
 
-    LauncherArgs build(const std::u16string& commandLine) {
-        LauncherArgs args;
-        splitCommandLine(commandLine, args);
-        return launcherMainArguments(args, services);
-    }
-};
-
-TEST_F(LauncherMainArguments, FlagsMainClassAndRedirectionFiles) {
-    struct {
-        std::vector<std::pair<int32_t, const char*>> settings;
-        LauncherArgs expected;
-    } cases[] = {
+TEST(LauncherMainArguments, FlagsMainClassAndRedirectionFiles) {
+    const std::pair<std::vector<std::pair<int32_t, const char*>>, LauncherArgs> cases[] = {
         {{{122, "com.example.Main"}}, {u"false", u"com.example.Main", u"", u"", u"false", u"app.exe"}},
         // Only 1 marks a GUI launcher; any non-zero value of 106 counts.
         {{{107, "1"}, {106, "2"}, {133, "1"}, {122, "app.mod/com.example.Main"}},
          {u"true", u"/app.mod/com.example.Main", u"", u"", u"true", u"app.exe"}},
         {{{107, "5"}, {102, "1"}, {103, "${UNDEFINED_VARIABLE}\\err.log"}, {104, "1"}, {105, "${LOGS}\\out.log"}},
          {u"false", u"", u"${UNDEFINED_VARIABLE}\\err.log", u"C:\\app\\logs\\out.log", u"false", u"app.exe"}},
+        {{{102, "1"}, {103, "error.log"}}, {u"false", u"", u"C:\\app\\error.log", u"", u"false", u"app.exe"}},
         // Files without their flags are not handed on.
         {{{103, "error.log"}, {105, "out.log"}}, {u"false", u"", u"", u"", u"false", u"app.exe"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [settings, expected] : cases) {
         resetLauncherForTest();
-        for (const auto& [id, value] : c.settings) configStore().set(id, value);
-        EXPECT_EQ(build(u"app.exe"), c.expected) << c.settings.front().second;
+        for (const auto& [id, value] : settings) configStore().set(id, value);
+        EXPECT_EQ(arguments(u"app.exe"), expected) << settings.front().second;
     }
-    configStore().set(102, "1");
-    configStore().set(103, "error.log");
-    EXPECT_EQ(build(u"app.exe")[2], u"C:\\app\\error.log");
 }
 
-TEST_F(LauncherMainArguments, FixedArgumentsThenTheUsersWithoutLauncherOptions) {
+TEST(LauncherMainArguments, FixedArgumentsThenTheUsersWithoutLauncherOptions) {
     configStore().set(124, "a \"b c\" ${LOGS}");
     const char16_t* commandLine = u"tool.exe x -J-Xmx1g -Dsun.locale.formatasdefault=true y -j -DSUN.locale.formatasdefault=1";
-    LauncherArgs expectedTail = {u"tool.exe", u"a", u"b c", u"logs", u"x", u"y", u"-j",
-                                 u"-DSUN.locale.formatasdefault=1"};
+    LauncherArgs expected = {u"tool.exe", u"a", u"b c", u"logs", u"x", u"y", u"-j", u"-DSUN.locale.formatasdefault=1"};
     configStore().set(125, "1");
-    LauncherArgs arguments = build(commandLine);
-    EXPECT_EQ(LauncherArgs(arguments.begin() + 5, arguments.end()), expectedTail);
-
+    LauncherArgs all = arguments(commandLine);
+    EXPECT_EQ(LauncherArgs(all.begin() + 5, all.end()), expected);
     // Without 125 the "-J" options belong to the application.
     configStore().set(125, "0");
-    arguments = build(commandLine);
-    expectedTail.insert(expectedTail.begin() + 5, u"-J-Xmx1g");
-    EXPECT_EQ(LauncherArgs(arguments.begin() + 5, arguments.end()), expectedTail);
-
+    expected.insert(expected.begin() + 5, u"-J-Xmx1g");
+    all = arguments(commandLine);
+    EXPECT_EQ(LauncherArgs(all.begin() + 5, all.end()), expected);
     // An empty command line has no program token; the fixed arguments remain.
-    arguments = launcherMainArguments({}, services);
-    EXPECT_EQ(LauncherArgs(arguments.begin() + 5, arguments.end()), (LauncherArgs{u"a", u"b c", u"logs"}));
+    all = launcherMainArguments({}, services);
+    EXPECT_EQ(LauncherArgs(all.begin() + 5, all.end()), (LauncherArgs{u"a", u"b c", u"logs"}));
 }
 
 }  // namespace

@@ -3,38 +3,32 @@
 #include <gtest/gtest.h>
 
 #include "environment/launcher_path.h"
+#include "environment/shell_short_path.h"
 
 namespace {
 
 TEST(PathRules, RelativeAndAbsolutePathsInBothWidths) {
-    struct {
-        const char* path;
-        bool relative;
-    } cases[] = {
+    const std::pair<std::string, bool> cases[] = {
         {"C:\\x", false}, {"\\\\", true},  // too short to be anything
         {"\\\\x", false}, {"C:", true},     {"\\windows\\x", true}, {"C:/x", true},
         {"\"C:\\x", false}, {"\"C:", true},   {"", true},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(isRelativePath(std::string_view(c.path)), c.relative) << c.path;
-        std::string narrow = c.path;
-        EXPECT_EQ(isRelativePath(std::u16string(narrow.begin(), narrow.end())), c.relative) << c.path;
+    for (const auto& [path, relative] : cases) {
+        EXPECT_EQ(isRelativePath(std::string_view(path)), relative) << path;
+        EXPECT_EQ(isRelativePath(std::u16string(path.begin(), path.end())), relative) << path;
     }
 }
 
 TEST(PathRules, BackslashRunsShrinkExceptTheLeadingPair) {
-    struct {
-        std::u16string in, out;
-    } cases[] = {
+    const std::pair<std::u16string, std::u16string> cases[] = {
         {u"\\\\server\\\\share\\x", u"\\\\server\\share\\x"},
         {u"C:\\\\a\\\\\\b", u"C:\\a\\b"},
         {u"\\\\\\x", u"\\\\x"},  // the first character never counts as the kept backslash
         {u"\\", u"\\"},
     };
-    for (auto& c : cases) {
-        std::u16string path = c.in;
+    for (auto [path, collapsed] : cases) {
         collapseBackslashes(path);
-        EXPECT_EQ(path, c.out);
+        EXPECT_EQ(path, collapsed);
     }
 }
 
@@ -44,15 +38,19 @@ TEST(PathRules, DriveRootsExistWithoutAskingTheSystem) {
         EXPECT_FALSE(isDriveRootText(other));
 }
 
-TEST(PathRules, ExeNamesAndAsciiLowerCasing) {
-    EXPECT_TRUE(isExeName("a.exe"));
-    EXPECT_TRUE(isExeName("C:\\APP.EXE"));
-    EXPECT_FALSE(isExeName(".exe"));
-    EXPECT_FALSE(isExeName("a.exe "));
+TEST(ShellShortPath, PercentQuoteAndWildcardsNeverReachTheInterpreter) {
+    EXPECT_EQ(shortPathShellArguments(u"C:\\a b&c^(d)!e\\app.exe"),
+              u"/D /E:ON /V:OFF /C for %I in (\"C:\\a b&c^(d)!e\\app.exe\") do @echo %~sI");
+    for (const char16_t* path : {u"C:\\%PATH%\\app.exe", u"C:\\a\"b\\app.exe", u"C:\\*\\app.exe", u"C:\\a?\\app.exe"})
+        EXPECT_EQ(shortPathShellArguments(path), std::nullopt);
+}
 
-    std::u16string text = u"C:\\Program Files\\\x00C4PP\\Z[@";
-    lowerAsciiLetters(text);
-    EXPECT_EQ(text, u"c:\\program files\\\x00C4pp\\z[@");
+TEST(ShellShortPath, OutputNeedsExitCodeZeroLengthAndALineEnd) {
+    EXPECT_EQ(shortPathFromShellOutput("C:\\PROGRA~1\\APP.EXE\r\n", 0), "C:\\PROGRA~1\\APP.EXE");
+    EXPECT_EQ(shortPathFromShellOutput("C:\\A~1\\B.EXE", 0), std::nullopt);  // possibly cut
+    EXPECT_EQ(shortPathFromShellOutput("C:\\A~1\\B.EXE\r\n", 1), std::nullopt);
+    EXPECT_EQ(shortPathFromShellOutput("a.ex\n", 0), std::nullopt);  // 5 bytes are not enough
+    EXPECT_EQ(shortPathFromShellOutput("\r\n\r\n\r\n", 0), std::nullopt);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "tests/unit/fake_platform.h"
 
@@ -22,12 +23,11 @@ public:
     std::set<std::u16string> listed;
     std::function<void()> afterListing;  // what others do between listing and opening
 
-    void add(const std::u16string& path, bool directory, bool link = false) { entries[path] = {directory, link}; }
     bool has(const std::u16string& path) const { return entries.count(path) != 0; }
 
     class Node : public TreeNode {
     public:
-        Node(FakeTree& tree, std::u16string path, Entry entry) : tree_(tree), path_(std::move(path)), entry_(entry) {}
+        Node(FakeTree& tree, std::u16string path) : tree_(tree), path_(std::move(path)), entry_(tree.entries[path_]) {}
         bool isDirectory() const override { return entry_.directory; }
         bool isLink() const override { return entry_.link; }
         std::vector<std::u16string> list() override {
@@ -36,7 +36,7 @@ public:
             for (const auto& [path, entry] : tree_.entries)
                 if (path.rfind(path_ + u"\\", 0) == 0 && path.find(u'\\', path_.size() + 1) == std::u16string::npos)
                     names.push_back(path.substr(path_.size() + 1));
-            if (tree_.afterListing) tree_.afterListing();
+            if (tree_.afterListing) std::exchange(tree_.afterListing, nullptr)();
             return names;
         }
         void remove() override {
@@ -53,47 +53,39 @@ public:
     };
 
     std::unique_ptr<TreeNode> open(const std::u16string& path) override {
-        if (!has(path)) return nullptr;
-        return std::make_unique<Node>(*this, path, entries[path]);
+        return has(path) ? std::make_unique<Node>(*this, path) : nullptr;
     }
 };
 
 class RemoveTreeIn : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetLauncherForTest();
-        tree.add(u"T", true);
-        tree.add(u"T\\a.txt", false);
-        tree.add(u"T\\lib", true);
-        tree.add(u"T\\lib\\x.dll", false);
-        tree.add(u"T\\lib\\deep", true);
-        tree.add(u"T\\lib\\deep\\y", false);
-        tree.add(u"T\\lib\\empty", true);
-        tree.add(u"T\\link", true, true);
-        tree.add(u"T\\link\\precious", false);
+        for (const char16_t* file : {u"T\\a.txt", u"T\\lib\\x.dll", u"T\\lib\\deep\\y", u"T\\link\\precious"})
+            tree.entries[file] = {};
+        for (const char16_t* directory : {u"T", u"T\\lib", u"T\\lib\\deep", u"T\\lib\\empty"})
+            tree.entries[directory] = {true, false};
+        tree.entries[u"T\\link"] = {true, true};
+    }
+    std::set<std::u16string> left() const {
+        std::set<std::u16string> paths;
+        for (const auto& [path, entry] : tree.entries) paths.insert(path);
+        return paths;
     }
     FakeTree tree;
 };
 
 TEST_F(RemoveTreeIn, TwoLevelsAreRemovedAndLinksRemovedWithoutEnteringThem) {
     removeTreeIn(tree, u"T");
-    EXPECT_FALSE(tree.has(u"T\\a.txt"));
-    EXPECT_FALSE(tree.has(u"T\\lib\\x.dll"));
-    EXPECT_FALSE(tree.has(u"T\\lib\\empty"));
-    EXPECT_TRUE(tree.has(u"T\\lib\\deep\\y"));  // two levels down stays, and so do its parents
-    EXPECT_TRUE(tree.has(u"T"));
-    EXPECT_FALSE(tree.has(u"T\\link"));
-    EXPECT_TRUE(tree.has(u"T\\link\\precious"));
+    // Two levels down stays, and so do its parents; so does what the link points at.
+    EXPECT_EQ(left(), (std::set<std::u16string>{u"T", u"T\\lib", u"T\\lib\\deep", u"T\\lib\\deep\\y",
+                                                u"T\\link\\precious"}));
     EXPECT_EQ(tree.listed, (std::set<std::u16string>{u"T", u"T\\lib"}));
     EXPECT_EQ(fakePlatform().logLines.front(), u"emptying T");
 }
 
 // What counts is the entry as opened, not as it was listed.
 TEST_F(RemoveTreeIn, DirectorySwappedForALinkAfterListingIsNotEntered) {
-    tree.afterListing = [this] {
-        tree.entries[u"T\\lib"].link = true;
-        tree.afterListing = nullptr;
-    };
+    tree.afterListing = [this] { tree.entries[u"T\\lib"].link = true; };
     removeTreeIn(tree, u"T");
     EXPECT_FALSE(tree.has(u"T\\lib"));
     EXPECT_TRUE(tree.has(u"T\\lib\\x.dll"));

@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/unit/fake_platform.h"
-
 namespace {
 
 class VariableExpansionTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetLauncherForTest(); }
-
     NarrowExpansionValues narrowValues{"C:\\app\\", "C:\\tmp\\e4j1\\", "C:\\jre\\bin\\..", "C:\\tmp\\"};
 
     std::string expandNarrow(std::string text, const std::vector<std::string>& environment = {}) {
@@ -24,7 +20,7 @@ protected:
     }
 };
 
-TEST_F(VariableExpansionTest, KeysOfBothPrefixesAndFormsInBothWidths) {
+TEST_F(VariableExpansionTest, KeysOfBothPrefixesAndFormsInBothWidthsInsertValuesAsTheyAre) {
     std::pair<const char*, const char*> rows[] = {
         {"%TESSEL_EXEDIR%", "C:\\app\\"},
         {"${ORVANE_TEMPDIR}", "C:\\tmp\\e4j1\\"},
@@ -43,10 +39,8 @@ TEST_F(VariableExpansionTest, KeysOfBothPrefixesAndFormsInBothWidths) {
     // Keys are case-sensitive and complete; unknown references stay as written.
     for (const char* text : {"${launcher:sys.tempdir}", "%tessel_exedir%", "%TESSEL_EXEDIR", "${NOT_SET}"})
         EXPECT_EQ(expandNarrow(text), text);
-}
 
-TEST_F(VariableExpansionTest, ValuesAreInsertedAsTheyAre) {
-    // The doubled backslash is left for the path resolution of the callers.
+    // Values go in as they are: the doubled backslash is for the callers' path resolution.
     EXPECT_EQ(expandNarrow("${launcher:sys.launcherDirectory}\\lib"), "C:\\app\\\\lib");
     narrowValues.jvmHome.clear();  // before a runtime is selected
     EXPECT_EQ(expandNarrow("[${launcher:sys.jvmHome}]"), "[]");

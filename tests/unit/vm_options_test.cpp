@@ -18,7 +18,6 @@ protected:
     FakeVmOptionSources sources;
 
     void SetUp() override {
-        resetLauncherForTest();
         recordLocale("");
         setSelectedRuntime("C:\\jre\\bin\\..", "1.8.0_202");
     }

@@ -2,35 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
-
-// Unix paths from the build (/work/...) are reached through Wine's Z: drive.
-std::wstring windowsPathFromEnvironment(const char* unixPath) {
-    std::wstring path = widen(unixPath ? unixPath : "");
-    for (wchar_t& c : path)
-        if (c == L'/') c = L'\\';
-    if (!path.empty() && path[0] == L'\\') path = L"Z:" + path;
-    return path;
-}
-
-void removeDirectoryTree(const std::wstring& directory) {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((directory + L"\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = directory + L"\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                removeDirectoryTree(path);
-            } else {
-                DeleteFileW(path.c_str());
-            }
-        } while (FindNextFileW(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryW(directory.c_str());
-}
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -40,96 +17,105 @@ HANDLE inheritableFile(const std::wstring& path) {
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+struct IgnoringCase {
+    bool operator()(const std::wstring& a, const std::wstring& b) const { return _wcsicmp(a.c_str(), b.c_str()) < 0; }
+};
+
 // The current environment with the overrides applied, as a sorted block.
 std::wstring environmentBlock(const std::map<std::wstring, std::wstring>& overrides) {
-    std::map<std::wstring, std::wstring> variables;
+    std::map<std::wstring, std::wstring, IgnoringCase> variables;
     wchar_t* block = GetEnvironmentStringsW();
-    for (const wchar_t* p = block; *p; p += wcslen(p) + 1) {
-        std::wstring entry = p;
-        size_t eq = entry.find(L'=', 1);
-        if (eq != std::wstring::npos) variables[entry.substr(0, eq)] = entry.substr(eq + 1);
-    }
+    for (const wchar_t* p = block; *p; p += wcslen(p) + 1)
+        if (const wchar_t* eq = wcschr(p + 1, L'=')) variables[std::wstring(p, eq)] = eq + 1;
     FreeEnvironmentStringsW(block);
     for (const auto& [name, value] : overrides) {
-        for (auto it = variables.begin(); it != variables.end();) {
-            it = _wcsicmp(it->first.c_str(), name.c_str()) == 0 ? variables.erase(it) : std::next(it);
-        }
+        variables.erase(name);
         if (!value.empty()) variables[name] = value;
     }
     std::wstring result;
     for (const auto& [name, value] : variables) result += name + L"=" + value + L'\0';
-    result += L'\0';
-    return result;
+    return result + L'\0';
 }
+
+std::wstring launcherExe() { return windowsPathFromEnvironment(std::getenv("TESSEL_TEST_LAUNCHER")); }
 
 }  // namespace
 
-std::string narrow(const std::wstring& text) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
-    return out;
+std::wstring windowsPathFromEnvironment(const char* unixPath) {
+    std::wstring path = utf16(unixPath ? unixPath : "");
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path.empty() || path[0] != L'\\' ? path : L"Z:" + path;
 }
 
-std::wstring widen(const std::string& text) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(n, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), out.data(), n);
-    return out;
+void removeDirectoryTree(const std::wstring& directory) {
+    std::error_code ignored;
+    std::filesystem::remove_all(directory, ignored);
 }
 
-std::string readWholeFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
-    char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+RunOptions isolatedRun(bool log) {
+    RunOptions options{L"-q_ovn_internal", {{L"PATH", L"C:\\windows\\system32;C:\\windows"}}};
+    if (log) options.environment[L"TESSEL_LOG"] = L"yes";
+    for (const wchar_t* name : {L"JAVA_HOME", L"JDK_HOME", L"TESSEL_JAVA_HOME", L"ORVANE_JAVA_HOME"})
+        options.environment[name] = L"";
+    return options;
 }
+
+LauncherConfiguration appConfiguration(const char* executableType) {
+    LauncherConfiguration config;
+    config.set(107, executableType).set(122, "com.example.Main").set(128, "B.\\jre;").set(2001, "t");
+    config.message(1000, u"Example").message(1009, u"An internal error occurred (error code {0}).");
+    return config;
+}
+
+std::string lowerAscii(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find_last_not_of('\r') + 1));
     return lines;
 }
 
-LauncherSandbox::LauncherSandbox(const std::string& testName) {
-    std::wstring root = windowsPathFromEnvironment(std::getenv("TESSEL_TEST_WORK"));
-    CreateDirectoryW(root.c_str(), nullptr);
-    directory_ = root + L"\\" + widen(testName);
-    removeDirectoryTree(directory_);
-    CreateDirectoryW(directory_.c_str(), nullptr);
-    tempDirectory_ = directory_ + L"\\tmp";
-    CreateDirectoryW(tempDirectory_.c_str(), nullptr);
+std::vector<std::string> linesWith(const std::vector<std::string>& lines, const std::string& text) {
+    std::vector<std::string> found;
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(found),
+                 [&](const std::string& line) { return line.find(text) != std::string::npos; });
+    return found;
 }
 
-std::wstring LauncherSandbox::launcherExe() { return windowsPathFromEnvironment(std::getenv("TESSEL_TEST_LAUNCHER")); }
+bool contains(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
 
-std::wstring LauncherSandbox::makeLauncher(const std::wstring& name, const LauncherConfiguration& config) {
-    std::string image = readWholeFile(launcherExe());
-    EXPECT_FALSE(image.empty()) << "no launcher at " << narrow(launcherExe());
-    return writeFile(name, makeLauncherFile(image, config));
+LauncherSandbox::LauncherSandbox() : LauncherSandbox(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
+
+LauncherSandbox::LauncherSandbox(const std::string& name)
+    : directory_(windowsPathFromEnvironment(std::getenv("TESSEL_TEST_WORK")) + L"\\" + utf16(name)),
+      tempDirectory_(directory_ + L"\\tmp") {
+    removeDirectoryTree(directory_);
+    std::filesystem::create_directories(tempDirectory_);
+}
+
+std::string LauncherSandbox::launcherImage() {
+    std::string image = readFile(launcherExe());
+    EXPECT_FALSE(image.empty()) << "no launcher at " << utf8(launcherExe());
+    return image;
+}
+
+std::wstring LauncherSandbox::makeLauncher(const LauncherConfiguration& config, const std::wstring& name) {
+    return writeFile(name, makeLauncherFile(launcherImage(), config));
 }
 
 std::wstring LauncherSandbox::writeFile(const std::wstring& name, const std::string& bytes) {
-    std::wstring path = directory_ + L"\\" + name;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return path;
+    std::filesystem::create_directories(std::filesystem::path(path(name)).parent_path());
+    EXPECT_TRUE(::writeFile(path(name), bytes, false)) << utf8(path(name));
+    return path(name);
 }
 
 LauncherRun LauncherSandbox::run(const std::wstring& exe, const RunOptions& options) {
@@ -138,16 +124,13 @@ LauncherRun LauncherSandbox::run(const std::wstring& exe, const RunOptions& opti
     for (const auto& [name, value] : options.environment) environment[name] = value;
     std::wstring block = environmentBlock(environment);
 
-    std::wstring outPath = directory_ + L"\\stdout.txt", errPath = directory_ + L"\\stderr.txt";
-    HANDLE out = inheritableFile(outPath), err = inheritableFile(errPath);
+    std::wstring outPath = path(L"stdout.txt"), errPath = path(L"stderr.txt");
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = nullptr;
-    startup.hStdOutput = out;
-    startup.hStdError = err;
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    if (!options.arguments.empty()) commandLine += L" " + options.arguments;
+    startup.hStdOutput = inheritableFile(outPath);
+    startup.hStdError = inheritableFile(errPath);
+    std::wstring commandLine = L"\"" + exe + L"\"" + (options.arguments.empty() ? L"" : L" " + options.arguments);
     PROCESS_INFORMATION process = {};
     DWORD flags = CREATE_UNICODE_ENVIRONMENT;
     BOOL started = options.token
@@ -155,33 +138,38 @@ LauncherRun LauncherSandbox::run(const std::wstring& exe, const RunOptions& opti
                                               block.data(), directory_.c_str(), &startup, &process)
                        : CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, block.data(),
                                         directory_.c_str(), &startup, &process);
-    CloseHandle(out);
-    CloseHandle(err);
+    CloseHandle(startup.hStdOutput);
+    CloseHandle(startup.hStdError);
     LauncherRun result;
-    EXPECT_TRUE(started) << "could not start " << narrow(commandLine) << ": " << GetLastError();
+    EXPECT_TRUE(started) << "could not start " << utf8(commandLine) << ": " << GetLastError();
     if (!started) return result;
     if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
-        ADD_FAILURE() << narrow(commandLine) << " did not end within 60 s";
+        ADD_FAILURE() << utf8(commandLine) << " did not end within 60 s";
         TerminateProcess(process.hProcess, 99);
         WaitForSingleObject(process.hProcess, 5000);
     }
     GetExitCodeProcess(process.hProcess, &result.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    result.standardOutput = readWholeFile(outPath);
-    result.standardError = readWholeFile(errPath);
+    result.standardOutput = readFile(outPath);
+    result.standardError = readFile(errPath);
     return result;
+}
+
+std::vector<std::string> LauncherSandbox::takeLog() {
+    std::wstring file = tempDirectory_ + L"\\ovn_nlog_1.log";
+    std::vector<std::string> messages;
+    for (const std::string& line : splitLines(readFile(file))) {
+        size_t stamp = line.find("] ");
+        if (line.rfind("[", 0) == 0 && stamp != std::string::npos) messages.push_back(line.substr(stamp + 2));
+    }
+    DeleteFileW(file.c_str());
+    return messages;
 }
 
 std::vector<std::wstring> LauncherSandbox::tempEntries() const {
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW((tempDirectory_ + L"\\*").c_str(), &entry);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::wstring name = entry.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+    for (const auto& entry : std::filesystem::directory_iterator(tempDirectory_))
+        names.push_back(entry.path().filename().wstring());
     return names;
 }

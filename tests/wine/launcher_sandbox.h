@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "builder/config_block_writer.h"
+#include "tests/fakejava/fake_files.h"
 
 struct LauncherRun {
     DWORD exitCode = 0;
@@ -18,32 +19,38 @@ struct LauncherRun {
 };
 
 struct RunOptions {
-    std::wstring arguments;                        // after the program name
-    std::map<std::wstring, std::wstring> environment;  // set for the child; "" removes
-    HANDLE token = nullptr;                        // run under this token when given
+    std::wstring arguments = L"";                           // after the program name
+    std::map<std::wstring, std::wstring> environment = {};  // set for the child; "" removes
+    HANDLE token = nullptr;                                 // run under this token when given
 };
 
-inline RunOptions withArguments(const std::wstring& arguments) {
-    RunOptions options;
-    options.arguments = arguments;
-    return options;
-}
+// "-q_ovn_internal" (fatal texts go to stderr), no Java reaching the
+// launcher but what the test puts there, and the log on when asked.
+RunOptions isolatedRun(bool log = true);
+
+// Settings every start needs: the executable type, a main class, the
+// runtime "jre" beside the launcher, and the internal-error message.
+LauncherConfiguration appConfiguration(const char* executableType = "0");
 
 class LauncherSandbox {
 public:
-    explicit LauncherSandbox(const std::string& testName);
+    // Named after the running test unless given a name.
+    LauncherSandbox();
+    explicit LauncherSandbox(const std::string& name);
 
-    // The generic launcher as built.
-    static std::wstring launcherExe();
+    static std::string launcherImage();  // the generic launcher as built
 
     // A launcher file with the given block in the sandbox; returns its path.
-    std::wstring makeLauncher(const std::wstring& name, const LauncherConfiguration& config);
-    // A launcher file made of raw bytes.
+    std::wstring makeLauncher(const LauncherConfiguration& config, const std::wstring& name = L"app.exe");
     std::wstring writeFile(const std::wstring& name, const std::string& bytes);
 
     LauncherRun run(const std::wstring& exe, const RunOptions& options = {});
+    // The messages of the first log file without their time stamps; the file
+    // is removed, so the next run's log is the first again.
+    std::vector<std::string> takeLog();
 
     const std::wstring& directory() const { return directory_; }
+    std::wstring path(const std::wstring& name) const { return directory_ + L"\\" + name; }
     const std::wstring& tempDirectory() const { return tempDirectory_; }
     // Names (not paths) of the entries of the sandbox's temporary directory.
     std::vector<std::wstring> tempEntries() const;
@@ -53,12 +60,11 @@ private:
     std::wstring tempDirectory_;
 };
 
-std::string readWholeFile(const std::wstring& path);
+bool fileExists(const std::wstring& path);
 // A unix path from the build's environment as Wine's Z: drive sees it.
 std::wstring windowsPathFromEnvironment(const char* unixPath);
-// Deletes the directory with everything below it.
 void removeDirectoryTree(const std::wstring& directory);
-std::string narrow(const std::wstring& text);
-std::wstring widen(const std::string& text);
-// Lines split at CR LF or LF.
-std::vector<std::string> splitLines(const std::string& text);
+std::string lowerAscii(std::string text);
+std::vector<std::string> splitLines(const std::string& text);  // at CR LF or LF
+std::vector<std::string> linesWith(const std::vector<std::string>& lines, const std::string& text);
+bool contains(const std::vector<std::string>& lines, const std::string& line);

@@ -1,116 +1,85 @@
-// Native-library PATH, DLL search directories and variable expansion, seen
-// through the real launcher's log and through direct calls.
+// Native-library PATH, DLL search directories and the working directory,
+// seen through the real launcher's log, and the PATH changes of the runtime
+// loading in this process.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "environment/process_setup.h"
+#include "jvmsearch/jvm_library.h"
 #include "launcher/config_store.h"
 #include "tests/wine/launcher_sandbox.h"
+#include "tests/wine/test_runtime.h"
 
 namespace {
 
-const wchar_t* const oldPath = L"C:\\windows\\system32;C:\\windows";
-
-std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
-LauncherConfiguration configurationWith(int id, const std::string& value) {
-    LauncherConfiguration config;
-    config.set(107, "0").set(122, "com.example.Main").set(id, value);
-    return config;
-}
-
-// Runs the launcher with the log on and returns the log's messages without
-// their time stamps.
-std::vector<std::string> runAndReadLog(LauncherSandbox& sandbox, const LauncherConfiguration& config,
-                                       std::map<std::wstring, std::wstring> environment = {}) {
-    std::wstring exe = sandbox.makeLauncher(L"app.exe", config);
-    environment[L"TESSEL_LOG"] = L"yes";
-    if (!environment.count(L"PATH")) environment[L"PATH"] = oldPath;
-    std::wstring logFile = sandbox.tempDirectory() + L"\\ovn_nlog_1.log";
-    DeleteFileW(logFile.c_str());
-    RunOptions options;
-    options.arguments = L"-q_ovn_internal";
-    options.environment = environment;
-    sandbox.run(exe, options);
-    std::vector<std::string> messages;
-    for (const std::string& line : splitLines(readWholeFile(logFile))) {
-        size_t stamp = line.find("] ");
-        if (!line.empty() && line[0] == '[' && stamp != std::string::npos) messages.push_back(line.substr(stamp + 2));
-    }
-    return messages;
-}
-
-std::vector<std::string> withPrefix(const std::vector<std::string>& messages, const std::string& prefix) {
-    std::vector<std::string> found;
-    for (const std::string& message : messages)
-        if (message.rfind(prefix, 0) == 0) found.push_back(message);
-    return found;
-}
-
-std::string makeDirectory(const LauncherSandbox& sandbox, const std::wstring& name) {
-    std::wstring path = sandbox.directory() + L"\\" + name;
-    CreateDirectoryW(path.c_str(), nullptr);
-    return narrow(path);
-}
-
-TEST(ProcessSetup, NativeDirectoriesAreExpandedAndGoInFrontOfPathInTheirOrder) {
-    LauncherSandbox sandbox(testName());
-    std::string lib = makeDirectory(sandbox, L"lib");
-    std::string absolute = makeDirectory(sandbox, L"abs");
-    std::string some = makeDirectory(sandbox, L"some");
-    std::vector<std::string> log = runAndReadLog(sandbox, configurationWith(10004, "lib;" + absolute + ";;${Some_Var}"),
-                                                 {{L"Some_Var", widen(some)}});
-    EXPECT_EQ(withPrefix(log, "Setting PATH (native libs) "),
-              std::vector<std::string>{"Setting PATH (native libs) " + lib + ";" + absolute + ";" + some + ";" +
-                                       narrow(oldPath)});
-}
-
-TEST(ProcessSetup, WorkingDirectoryIsExpandedBeforeTheChange) {
-    LauncherSandbox sandbox(testName());
-    std::string work = makeDirectory(sandbox, L"work");
-    std::vector<std::string> log =
-        runAndReadLog(sandbox, configurationWith(146, "${WORK_NAME}"), {{L"WORK_NAME", L"work"}});
-    EXPECT_EQ(withPrefix(log, "change working directory to "),
+TEST(ProcessSetup, NativeDirectoriesAndTheWorkingDirectoryAreExpandedAndHardenedStartAddsThem) {
+    LauncherSandbox sandbox;
+    auto directory = [&](const wchar_t* name) {
+        CreateDirectoryW(sandbox.path(name).c_str(), nullptr);
+        return utf8(sandbox.path(name));
+    };
+    std::string lib = directory(L"lib"), absolute = directory(L"abs"), some = directory(L"some");
+    std::string work = directory(L"work");
+    LauncherConfiguration config = appConfiguration();
+    config.set(10004, "lib;" + absolute + ";;${Some_Var}").set(146, "${WORK_NAME}").set(154, "1");
+    RunOptions options = isolatedRun();
+    options.environment[L"Some_Var"] = utf16(some);
+    options.environment[L"WORK_NAME"] = L"work";
+    sandbox.run(sandbox.makeLauncher(config), options);
+    std::vector<std::string> log = sandbox.takeLog();
+    EXPECT_EQ(linesWith(log, "Setting PATH (native libs) "),
+              std::vector<std::string>{"Setting PATH (native libs) " + lib + ";" + absolute + ";" + some +
+                                       ";C:\\windows\\system32;C:\\windows"});
+    EXPECT_EQ(linesWith(log, "change working directory to "),
               std::vector<std::string>{"change working directory to " + work});
+    EXPECT_EQ(linesWith(log, "restrict DLL directories"), std::vector<std::string>{"restrict DLL directories"});
+    EXPECT_EQ(linesWith(log, "Adding DLL directory "),
+              (std::vector<std::string>{"Adding DLL directory " + lib, "Adding DLL directory " + absolute,
+                                        "Adding DLL directory " + some}));
 }
 
-TEST(ProcessSetup, HardenedStartRestrictsAndAddsTheNativeDirectories) {
-    LauncherSandbox sandbox(testName());
-    std::string lib = makeDirectory(sandbox, L"lib");
-    std::string other = makeDirectory(sandbox, L"other");
-    LauncherConfiguration config = configurationWith(10004, "lib;" + other);
-    config.set(154, "1");
-    std::vector<std::string> log = runAndReadLog(sandbox, config);
-    EXPECT_EQ(withPrefix(log, "restrict DLL directories"), std::vector<std::string>{"restrict DLL directories"});
-    std::vector<std::string> added = withPrefix(log, "Adding DLL directory ");
-    ASSERT_GE(added.size(), 2u);
-    EXPECT_EQ(added[0], "Adding DLL directory " + lib);
-    EXPECT_EQ(added[1], "Adding DLL directory " + other);
+void setPath(const wchar_t* value) {
+    SetEnvironmentVariableW(L"PATH", value);
+    _wputenv((std::wstring(L"PATH=") + (value ? value : L"")).c_str());
 }
 
-// Direct calls in this process; each restores what it changes.
+// PATH as the system holds it ("(unset)" when absent), once the C runtime's copy is seen to agree.
+std::wstring currentPath() {
+    std::wstring value(32767, L'\0');  // the most an environment variable holds
+    SetLastError(0);
+    value.resize(GetEnvironmentVariableW(L"PATH", value.data(), 32767));
+    if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) value = L"(unset)";
+    EXPECT_EQ(_wgetenv(L"PATH") ? _wgetenv(L"PATH") : L"(unset)", value);
+    return value;
+}
 
-TEST(ProcessSetup, PathKeepsCharactersOutsideTheAnsiCodePageAndBothViewsAgree) {
-    std::wstring saved(32767, L'\0');
-    saved.resize(GetEnvironmentVariableW(L"PATH", saved.data(), 32767));
-    std::wstring unrepresentable = L"C:\\\x0416\x4E2D;C:\\windows";
-    SetEnvironmentVariableW(L"PATH", unrepresentable.c_str());
+// A failed candidate leaves PATH exactly as it was, even unset or beyond any
+// buffer; characters outside the ANSI code page survive every extension.
+TEST(ProcessSetup, PathChangesKeepTheRestOfThePathInTheSystemAndTheRuntimeCopy) {
+    LauncherSandbox sandbox;
+    std::wstring saved = currentPath();
     configStore().clear();
+    TestRuntimeSetup other;
+    other.vms = {{"client", FakeJvm::otherArchitecture}};
+    TestRuntime wrong(sandbox.path(L"wrong"), other), good(sandbox.path(L"good"));
+
+    setPath(nullptr);
+    EXPECT_EQ(loadJvmDll(utf8(wrong.javaExe())), nullptr);
+    EXPECT_EQ(currentPath(), L"(unset)");
+
+    std::wstring value = L"C:\\\x0100x;" + std::wstring(20000, L'x');
+    setPath(value.c_str());
+    EXPECT_EQ(loadJvmDll(utf8(wrong.javaExe())), nullptr);
+    EXPECT_EQ(currentPath(), value);
+    ASSERT_NE(loadJvmDll(utf8(good.javaExe())), nullptr);
+    EXPECT_EQ(currentPath(), value + L";" + good.binDirectory());
+
     configStore().set(10004, "C:\\native");
     prependNativeLibraryPath();
-
-    std::wstring expected = L"C:\\native;" + unrepresentable;
-    std::wstring path(32767, L'\0');
-    path.resize(GetEnvironmentVariableW(L"PATH", path.data(), 32767));
-    EXPECT_EQ(path, expected);
-    const wchar_t* runtimeCopy = _wgetenv(L"PATH");
-    ASSERT_NE(runtimeCopy, nullptr);
-    EXPECT_EQ(std::wstring(runtimeCopy), expected);
-
+    EXPECT_EQ(currentPath(), L"C:\\native;" + value + L";" + good.binDirectory());
     configStore().clear();
-    SetEnvironmentVariableW(L"PATH", saved.c_str());
-    _wputenv((L"PATH=" + saved).c_str());
+    setPath(saved == L"(unset)" ? nullptr : saved.c_str());
 }
 
 }  // namespace

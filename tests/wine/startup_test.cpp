@@ -1,98 +1,81 @@
-// The start-up sequence of the real launcher: exit codes and fatal texts.
+// The start-up sequence of the real launcher: how a damaged block ends it,
+// that a complete one walks every stage to exit code 0, the hardened start's
+// system DLLs, and the reboot request.
 #include <gtest/gtest.h>
 
+#include "environment/win32/shutdown_privilege.h"
 #include "tests/wine/launcher_sandbox.h"
 #include "tests/wine/test_runtime.h"
 
 namespace {
 
-std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
-
-// A block with every setting the start-up needs; its runtime is the one
-// giveRuntime puts beside the launcher.
-LauncherConfiguration completeConfiguration() {
-    LauncherConfiguration config;
-    config.set(107, "1").set(122, "com.example.Main").set(128, "B.\\jre;").set(2001, "t");
-    config.message(1000, u"Example").message(1009, u"An internal error occurred (error code {0}).");
-    config.message(1005, u"The Java VM failed to start.");
-    return config;
-}
-
-TestRuntime giveRuntime(const LauncherSandbox& sandbox) { return TestRuntime(sandbox.directory() + L"\\jre"); }
-
-bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-TEST(Startup, LauncherWithoutBlockFailsWithMagic) {
-    LauncherSandbox sandbox(testName());
-    std::wstring exe = sandbox.writeFile(L"bare.exe", readWholeFile(LauncherSandbox::launcherExe()));
-    LauncherRun run = sandbox.run(exe, withArguments(L"-q_ovn_internal"));
-    EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_EQ(run.standardError, "Internal Error: magic\r\n");
-}
-
-TEST(Startup, BlockCutShortEndsWithTheFatalTextOfItsReader) {
-    LauncherSandbox sandbox(testName());
-    giveRuntime(sandbox);
-    std::string file = makeLauncherFile(readWholeFile(LauncherSandbox::launcherExe()), completeConfiguration());
-    size_t blockStart = *configurationBlockOffset(file);
-    struct {
-        size_t length;
-        const char* text;
-    } cuts[] = {{0, "Internal Error: readInt"},
-                {14, "Internal Error: readLong"},
-                {32, "Internal Error: readString"},  // the value of setting 107 is missing
-                {file.size() - blockStart, nullptr}};
-    // The last cut is the whole block: it loads, and the test runtime refuses the VM.
-    for (const auto& cut : cuts) {
-        std::wstring exe = sandbox.writeFile(L"cut.exe", file.substr(0, blockStart + cut.length));
-        LauncherRun run = sandbox.run(exe, withArguments(L"-q_ovn_internal"));
-        EXPECT_EQ(run.exitCode, 1u) << cut.length;
-        EXPECT_EQ(run.standardError, std::string(cut.text ? cut.text : "The Java VM failed to start.") + "\r\n")
-            << cut.length;
+TEST(Startup, DamagedBlocksEndWithTheFatalTextOfTheirReaderAndACompleteOneExitsZero) {
+    LauncherSandbox sandbox;
+    TestRuntime runtime(sandbox.path(L"jre"));
+    std::string image = LauncherSandbox::launcherImage();
+    std::string file = makeLauncherFile(image, appConfiguration("1"));
+    size_t block = *configurationBlockOffset(file);
+    // The byte count of the first setting's value.
+    auto withCount = [&](const char* count) { return std::string(file).replace(block + 28, 4, count, 4); };
+    const std::pair<std::string, std::string> cases[] = {  // the file, its fatal text ("": it starts)
+        {image, "Internal Error: magic"},                   // no block at all
+        {file.substr(0, block + 14), "Internal Error: readLong"},
+        {withCount("\xF0\xFF\xFF\x7F"), "Internal Error: readString"},  // never allocated
+        {withCount("\xFF\xFF\xFF\xFF"), "Internal Error: readString"},
+        {file, ""},
+    };
+    for (const auto& [bytes, error] : cases) {
+        LauncherRun run = sandbox.run(sandbox.writeFile(L"app.exe", bytes), {L"-q_ovn_internal"});
+        EXPECT_EQ(run.exitCode, error.empty() ? 0u : 1u) << error;
+        EXPECT_EQ(run.standardError, error.empty() ? "" : error + "\r\n");
     }
-}
-
-TEST(Startup, DamagedCountsNeverAllocateOrCrash) {
-    LauncherSandbox sandbox(testName());
-    std::string file = makeLauncherFile(readWholeFile(LauncherSandbox::launcherExe()), completeConfiguration());
-    size_t at = *configurationBlockOffset(file) + 28;  // byte count of the first setting's value
-    for (const char* count : {"\xF0\xFF\xFF\x7F", "\xFF\xFF\xFF\xFF"}) {
-        file.replace(at, 4, std::string(count, 4));
-        LauncherRun run = sandbox.run(sandbox.writeFile(L"damaged.exe", file), withArguments(L"-q_ovn_internal"));
-        EXPECT_EQ(run.exitCode, 1u);
-        EXPECT_EQ(run.standardError, "Internal Error: readString\r\n");
-    }
-}
-
-TEST(Startup, CompleteBlockReachesTheVmWhoseRefusalEndsWithMessage1005) {
-    LauncherSandbox sandbox(testName());
-    TestRuntime runtime = giveRuntime(sandbox);
-    LauncherRun run = sandbox.run(sandbox.makeLauncher(L"app.exe", completeConfiguration()),
-                                  withArguments(L"-q_ovn_internal a 'b c'"));
-    EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_EQ(run.standardError, "The Java VM failed to start.\r\n");
-    EXPECT_EQ(runtime.jvmTranscript(L"bin\\client"), std::vector<std::string>{"JNI_CreateJavaVM"});
 }
 
 // On Windows 6.0 the DLL search order is left as it is; the hardened start
 // must still take its system DLLs from the system directory, never from
 // beside the launcher.
 TEST(Startup, HardenedStartLoadsSystemDllsOnlyFromTheSystemDirectory) {
-    LauncherSandbox sandbox(testName());
-    giveRuntime(sandbox);
-    const wchar_t* systemDlls[] = {L"davhlpr.dll", L"fwbase.dll"};
-    for (const wchar_t* name : systemDlls)
-        CopyFileW(fakeJavaProgram(L"planted.dll").c_str(), (sandbox.directory() + L"\\" + name).c_str(), FALSE);
+    LauncherSandbox sandbox;
+    TestRuntime runtime(sandbox.path(L"jre"));
+    for (const wchar_t* name : {L"davhlpr.dll", L"fwbase.dll"})
+        CopyFileW(fakeJavaProgram(L"planted.dll").c_str(), sandbox.path(name).c_str(), FALSE);
     // Wine tells a program of this name that it runs on Windows 6.0.
-    std::wstring appDefaults = L"Software\\Wine\\AppDefaults\\hardened60.exe";
-    ASSERT_TRUE(setRegistryString(HKEY_CURRENT_USER, appDefaults, L"Version", L"vista"));
-    LauncherConfiguration config = completeConfiguration();
-    config.set(154, "1");
-    LauncherRun run = sandbox.run(sandbox.makeLauncher(L"hardened60.exe", config));
-    deleteRegistryTree(HKEY_CURRENT_USER, appDefaults);
-    EXPECT_EQ(run.exitCode, 1u) << run.standardError;  // the test VM refuses to start
-    for (const wchar_t* name : systemDlls)
-        EXPECT_FALSE(exists(sandbox.directory() + L"\\" + name + L".loaded")) << narrow(name);
+    const wchar_t* appDefaults = L"Software\\Wine\\AppDefaults\\hardened60.exe";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, appDefaults, L"Version", REG_SZ, L"vista", 12), ERROR_SUCCESS);
+    LauncherRun run = sandbox.run(sandbox.makeLauncher(appConfiguration().set(154, "1"), L"hardened60.exe"));
+    RegDeleteTreeW(HKEY_CURRENT_USER, appDefaults);
+    EXPECT_EQ(run.exitCode, 0u) << run.standardError;
+    EXPECT_FALSE(fileExists(sandbox.path(L"davhlpr.dll.loaded")));
+    EXPECT_FALSE(fileExists(sandbox.path(L"fwbase.dll.loaded")));
+}
+
+// No test may restart Windows: under Wine that would end every process of
+// the prefix. The launcher runs under a token without the shutdown
+// privilege, so it takes the whole path and requests nothing.
+HANDLE tokenWithoutShutdownPrivilege() {
+    HANDLE own = nullptr, restricted = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ALL_ACCESS, &own)) return nullptr;
+    LUID_AND_ATTRIBUTES shutdown = {};
+    LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &shutdown.Luid);
+    CreateRestrictedToken(own, 0, 0, nullptr, 1, &shutdown, 0, nullptr, &restricted);
+    CloseHandle(own);
+    return restricted;
+}
+
+TEST(Reboot, RequestAloneExitsZeroWithoutReadingTheBlock) {
+    HANDLE token = tokenWithoutShutdownPrivilege();
+    ASSERT_NE(token, nullptr);
+    ASSERT_FALSE(enableShutdownPrivilege(token));  // never run the launcher with the privilege
+    LauncherSandbox sandbox;
+    // The bare launcher has no block: reading it would end with exit code 1.
+    std::wstring exe = sandbox.writeFile(L"bare.exe", LauncherSandbox::launcherImage());
+    DWORD start = GetTickCount();
+    LauncherRun run = sandbox.run(exe, {L"__ovn_reboot", {{L"TESSEL_LOG", L"yes"}}, token});
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.standardError, "");
+    EXPECT_GE(GetTickCount() - start, 4900u);  // it waits before asking for the privilege
+    EXPECT_TRUE(sandbox.tempEntries().empty());  // nothing logged: the block was never read
+    CloseHandle(token);
 }
 
 }  // namespace

@@ -21,21 +21,18 @@ public final class ControllerTest {
     }
 
     private static void keepsCommandLinesUntilAListenerRegisters() {
-        Controller.startupPerformed("a");
-        Controller.startupPerformed(null);
-        Controller.startupPerformed("\"b c\"");
+        Arrays.asList("a", null, "\"b c\"").forEach(Controller::startupPerformed);
         Recorder first = new Recorder();
         StartupListener failing = line -> {
             throw new IllegalStateException("thrown on purpose: the next listener must still hear " + line);
         };
         Recorder last = new Recorder();
-        Controller.addStartupListener(first);
-        Controller.addStartupListener(failing);
-        Controller.addStartupListener(last);
+        List<StartupListener> listeners = Arrays.asList(first, failing, last);
+        listeners.forEach(Controller::addStartupListener);
         Controller.startupPerformed("d");
         Check.equal(Arrays.asList("a", "", "\"b c\"", "d"), first.heard, "first listener");
         Check.equal(Arrays.asList("d"), last.heard, "listener after a failing one");
-        Arrays.asList(first, failing, last).forEach(Controller::removeStartupListener);
+        listeners.forEach(Controller::removeStartupListener);
         Controller.startupPerformed("e");
         Recorder alone = new Recorder();
         Controller.addStartupListener(alone);

@@ -11,15 +11,10 @@ import java.util.Arrays;
 public final class WinLauncherTest {
     private static final String NL = System.lineSeparator();
 
-    /** Main classes for the launcher to start. */
+    /** A main class for the launcher to start: it records its arguments and writes to both streams. */
     public static final class Recorder {
         public static void main(String[] args) {
             System.setProperty("fixture.arguments", String.join("|", args));
-        }
-    }
-
-    public static final class Printer {
-        public static void main(String[] args) {
             System.err.println("err");
             System.out.println("out");
         }
@@ -38,25 +33,37 @@ public final class WinLauncherTest {
     }
 
     public static void main(String[] args) throws Throwable {
-        startsMainClasses();
+        startsMainClassesFromTheClassPathAndModules();
         reportsWhatCannotBeStarted();
-        letsExceptionsOfMainPropagate();
         redirectsOutput();
         endsTheProcessWhenTheMainClassIsMissing();
     }
 
-    private static void launch(String mainClass, String errorFile, String outputFile, String append)
-            throws Throwable {
-        WinLauncher.main(new String[] {"false", mainClass, errorFile, outputFile, append, "app.exe", "x", "y z"});
+    /** Launches with the streams restored afterwards; gives what the application's main threw. */
+    private static Throwable launch(String mainClass, String errorFile, String outputFile, String append) {
+        PrintStream err = System.err;
+        PrintStream out = System.out;
+        try {
+            WinLauncher.main(new String[] {"false", mainClass, errorFile, outputFile, append, "app.exe", "x", "y z"});
+            return null;
+        } catch (Throwable thrown) {
+            return thrown;
+        } finally {
+            System.setErr(err);
+            System.setOut(out);
+        }
     }
 
-    private static void startsMainClasses() throws Throwable {
+    private static void startsMainClassesFromTheClassPathAndModules() {
         String recorder = Recorder.class.getName();
         for (String mainClass : new String[] {recorder, "/" + recorder, "/com.example.modular/com.example.modular.Main"}) {
             System.clearProperty("fixture.arguments");
-            launch(mainClass, "", "", "true");
+            Check.equal(null, launch(mainClass, "", "", "true"), mainClass);
             Check.equal("x|y z", System.getProperty("fixture.arguments"), mainClass);
         }
+        // Exceptions of the application's main reach the launcher unchanged.
+        Check.equal("java.lang.IllegalStateException: from main",
+                String.valueOf(launch(Throws.class.getName(), "", "", "true")), "exception of main");
     }
 
     private static void reportsWhatCannotBeStarted() {
@@ -81,17 +88,7 @@ public final class WinLauncherTest {
         }
     }
 
-    private static void letsExceptionsOfMainPropagate() throws Throwable {
-        Throwable thrown = null;
-        try {
-            launch(Throws.class.getName(), "", "", "true");
-        } catch (IllegalStateException e) {
-            thrown = e;
-        }
-        Check.equal("java.lang.IllegalStateException: from main", String.valueOf(thrown), "exception of main");
-    }
-
-    private static void redirectsOutput() throws Throwable {
+    private static void redirectsOutput() throws Exception {
         String[][] cases = {
             // error file, output file, append; expected err.log, out.log
             {"err.log", "out.log", "true", "old" + NL + "err" + NL, "old" + NL + "out" + NL},
@@ -100,17 +97,10 @@ public final class WinLauncherTest {
             {"err.log", "", "false", "err" + NL, "old" + NL},
             {"missing/err.log", "out.log", "false", "old" + NL, "out" + NL},
         };
-        PrintStream consoleErr = System.err;
-        PrintStream consoleOut = System.out;
         for (String[] row : cases) {
             Files.write(Paths.get("err.log"), ("old" + NL).getBytes());
             Files.write(Paths.get("out.log"), ("old" + NL).getBytes());
-            try {
-                launch(Printer.class.getName(), row[0], row[1], row[2]);
-            } finally {
-                System.setErr(consoleErr);
-                System.setOut(consoleOut);
-            }
+            launch(Recorder.class.getName(), row[0], row[1], row[2]);
             String[] written = {new String(Files.readAllBytes(Paths.get("err.log"))),
                 new String(Files.readAllBytes(Paths.get("out.log")))};
             Check.equal(Arrays.copyOfRange(row, 3, 5), written, Arrays.toString(row));
@@ -118,7 +108,7 @@ public final class WinLauncherTest {
     }
 
     /** In a process of its own, through the launcher class of the other flavour. */
-    private static void endsTheProcessWhenTheMainClassIsMissing() throws Throwable {
+    private static void endsTheProcessWhenTheMainClassIsMissing() throws Exception {
         File stderr = new File("stderr.txt");
         Process process = new ProcessBuilder(new File(System.getProperty("java.home"), "bin/java").getPath(),
                 "-classpath", System.getProperty("java.class.path"), "com.orvane.runtime.launcher.WinLauncher",
