@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/unit/fake_platform.h"
 
 namespace {
@@ -12,7 +14,6 @@ std::string bytes(std::initializer_list<int> values) {
     return out;
 }
 
-// Numbers and strings as a whole: config_block_test.cpp.
 TEST(ConfigReaders, AnOddWideCountDropsTheLastByte) {
     MemoryByteSource odd(bytes({3, 0, 0, 0, 'x', 0, 'y'}));
     EXPECT_EQ(readWString(odd), u"x");
@@ -33,10 +34,19 @@ TEST(ConfigReaders, ShortReadsAndImpossibleCountsEndWithTheReadersFatalTextWitho
         {bytes({5, 0, 0, 0, 'a', 'b'}), [](ByteSource& s) { readString(s); }, u"readString"},
         {bytes({5, 0}), [](ByteSource& s) { readWString(s); }, u"readWString"},
     };
+    struct Source : MemoryByteSource {  // a count beyond the data must not even be asked for
+        using MemoryByteSource::MemoryByteSource;
+        uint32_t largest = 0;
+        bool read(void* b, uint32_t n, uint32_t& got, uint32_t& e) override {
+            largest = std::max(largest, n);
+            return MemoryByteSource::read(b, n, got, e);
+        }
+    };
     for (const auto& c : cases) {
-        MemoryByteSource source(c.bytes);
+        Source source(c.bytes);
         ASSERT_EQ(exitCodeOf([&] { c.read(source); }), 1) << c.bytes.size();
         EXPECT_EQ(fakePlatform().shownErrors.back(), u"Internal Error: " + c.reader);
+        EXPECT_LE(source.largest, 8u) << c.bytes.size();
     }
 }
 

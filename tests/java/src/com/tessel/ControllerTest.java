@@ -3,16 +3,14 @@ package com.tessel;
 import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.List;
+import java.util.stream.Collectors;
+import java.util.stream.IntStream;
 
 public final class ControllerTest {
     /** A listener that keeps what it hears; the controller delivers under its lock. */
     private static final class Recorder implements StartupListener {
         final List<String> heard = new ArrayList<>();
-
-        @Override
-        public void startupPerformed(String commandLine) {
-            heard.add(commandLine);
-        }
+        @Override public void startupPerformed(String commandLine) { heard.add(commandLine); }
     }
 
     public static void main(String[] args) throws InterruptedException {
@@ -42,17 +40,12 @@ public final class ControllerTest {
 
     /** A race needs many tries to show, so this registers during many short bursts. */
     private static void keepsTheOrderWhileALateListenerRegisters() throws InterruptedException {
-        List<String> sent = new ArrayList<>();
-        for (int i = 0; i < 100; i++) {
-            sent.add(Integer.toString(i));
-        }
+        List<String> sent = IntStream.range(0, 100).mapToObj(Integer::toString).collect(Collectors.toList());
         for (int round = 0; round < 3000; round++) {
             Thread launcher = new Thread(() -> sent.forEach(Controller::startupPerformed));
             Recorder late = new Recorder();
             launcher.start();
-            for (int spin = 0; spin < round % 100; spin++) {
-                Thread.yield();
-            }
+            for (int spin = 0; spin < round % 100; spin++) Thread.yield();
             Controller.addStartupListener(late);
             launcher.join();
             Controller.removeStartupListener(late);
