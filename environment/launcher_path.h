@@ -49,6 +49,8 @@ std::u16string canonicalPathWide(const std::u16string& path, bool keepCase);
 
 // True when find-first-file finds the path; lastWrite gets its FILETIME.
 bool findFile(const std::string& path, uint64_t* lastWrite = nullptr);
+// The whole content of a file; nothing when it cannot be read.
+std::optional<std::string> readFileBytes(const std::u16string& path);
 // The names (not paths) of the files, not directories, that match a pattern
 // such as "C:\lib\*.jar", in the system's order.
 std::vector<std::string> findFileNames(const std::string& pattern);

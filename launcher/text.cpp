@@ -66,3 +66,12 @@ std::vector<std::string> splitList(std::string_view text, char separator) {
     }
     return elements;
 }
+
+std::string asTextModeRead(std::string_view bytes) {
+    bytes = bytes.substr(0, bytes.find('\x1A'));
+    std::string text;
+    text.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] != '\r' || i + 1 == bytes.size() || bytes[i + 1] != '\n') text.push_back(bytes[i]);
+    return text;
+}

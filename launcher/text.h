@@ -17,3 +17,7 @@ std::u16string substituteFirstPlaceholder(std::u16string text, std::u16string_vi
 // The non-empty elements of a list such as "a;;b;", in order: the settings
 // and registry values hold their lists this way.
 std::vector<std::string> splitList(std::string_view text, char separator);
+
+// What a text-mode read of the C runtime makes of a file's bytes: the text up
+// to the first Ctrl-Z, with every CR LF read as LF.
+std::string asTextModeRead(std::string_view bytes);

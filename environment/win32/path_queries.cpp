@@ -85,6 +85,17 @@ bool findFile(const std::string& path, uint64_t* lastWrite) {
     return true;
 }
 
+std::optional<std::string> readFileBytes(const std::u16string& path) {
+    Handle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    return bytes;
+}
+
 std::vector<std::string> findFileNames(const std::string& pattern) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry;

@@ -1,12 +1,10 @@
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "environment/launcher_path.h"
 #include "environment/temp_dir.h"
 #include "jvmlaunch/variable_expansion.h"
 #include "jvmlaunch/vm_options.h"
+#include "launcher/text.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -15,9 +13,9 @@ class Win32VmOptionSources : public VmOptionSources {
 public:
     std::optional<std::string> readTextFile(const std::u16string& path) override {
         // Text mode, as options files are written with Windows line ends.
-        std::ifstream file(wide(path));
-        if (!file) return std::nullopt;
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        std::optional<std::string> bytes = readFileBytes(path);
+        if (!bytes) return std::nullopt;
+        return asTextModeRead(*bytes);
     }
     std::u16string launcherPath() override { return launcherPathWide(); }
     std::u16string moduleFileName() override { return moduleFileNameWide(); }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <fstream>
 
 #include "environment/launcher_path.h"
 #include "environment/unpack_runtime.h"
@@ -25,10 +24,11 @@ public:
     std::optional<std::string> readLocationFile(const char* relativeName) override {
         std::u16string path = canonicalPathWide(getConfigStringWide(settingInstallationDirectory, settingLimit), true) +
                               widenBytes(relativeName);
-        std::ifstream file(wide(path));
-        std::string line;
-        if (!file || !std::getline(file, line)) return std::nullopt;  // an empty first line still counts
-        return locationFileLine(line);
+        std::optional<std::string> bytes = readFileBytes(path);
+        if (!bytes) return std::nullopt;
+        std::string text = asTextModeRead(*bytes);
+        if (text.empty()) return std::nullopt;  // an empty first line still counts
+        return locationFileLine(text.substr(0, text.find('\n')));
     }
 
     bool checkJavaHome(std::string& javaExe, std::string& version, const std::string& home,
