@@ -1,0 +1,33 @@
+#include "builder/build_input.h"
+
+#include <algorithm>
+
+#include "builder/text_encoding.h"
+
+namespace {
+
+std::vector<std::pair<int32_t, std::u16string>> utf16Messages(const std::map<int32_t, std::string>& texts) {
+    std::vector<std::pair<int32_t, std::u16string>> out;
+    for (const auto& [id, text] : texts) out.emplace_back(id, utf8ToUtf16(text));
+    return out;
+}
+
+}  // namespace
+
+LauncherConfiguration launcherConfiguration(const BuildInput& input) {
+    LauncherConfiguration config;
+    config.settings.assign(input.settings.begin(), input.settings.end());
+    config.includedFiles = input.includedFiles;
+    std::vector<std::string> locales;
+    for (const auto& [locale, texts] : input.messages) {
+        if (locale == "en")
+            config.messages = utf16Messages(texts);
+        else
+            locales.push_back(locale);
+    }
+    std::stable_sort(locales.begin(), locales.end(),
+                     [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    for (const std::string& locale : locales)
+        config.localeBlocks.push_back({locale, utf16Messages(input.messages.at(locale))});
+    return config;
+}

@@ -1,0 +1,252 @@
+// tessel-build's configuration file: every key read back by the launcher's
+// own block readers, the key reference, and the errors for bad input.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
+
+#include "builder/build_launcher.h"
+#include "builder/toml_config.h"
+#include "launcher/config_loader.h"
+#include "launcher/config_store.h"
+#include "launcher/message_table.h"
+#include "tests/unit/builder_test_image.h"
+#include "tests/unit/fake_platform.h"
+
+namespace {
+
+const std::string sampleDir = TESSEL_SOURCE_DIR "/java/sample/";
+const std::string configPath = sampleDir + "test.toml";  // paths in the text are relative to the sample
+
+// One value for every key of the reference.
+const char* everyKey = R"toml(
+arch = "x64"
+output = "out/app.exe"
+flavour = "orvane"
+icon = "hello.ico"
+execution_level = "requireAdministrator"
+[application]
+name = "Grüße"
+id = "app-id"
+main_module = "com.example.app"
+main_class = "com.example.Main"
+type = "console"
+arguments = ["one", "two words", 'say "hi"', ""]
+pass_j_options = true
+working_directory = "work"
+installation_directory = "support"
+native_library_dirs = ['lib\x64', "bin"]
+stderr_file = "err.log"
+stdout_file = "out.log"
+java_side_flag = true
+hardened_start = true
+console_switch = false
+[[class_path]]
+type = "archive"
+path = 'lib\a.jar'
+[[class_path]]
+type = "scan"
+path = "ext"
+required = false
+[[module_path]]
+type = "environment"
+path = "MODS"
+[vm]
+options = "-Xmx1g '-Dx=a b'"
+read_options_file = true
+preferred_variant = "server"
+[[vm.version_options]]
+version = "1.8"
+options = ["-XX:+UseG1GC"]
+[[vm.version_options]]
+version = "17"
+options = "--add-opens=java.base/java.lang=ALL-UNNAMED"
+[java]
+min_version = "1.8"
+max_version = "21"
+allow_beta = false
+jdk_required = true
+only_located_runtimes = true
+[[java.search]]
+type = "bundled"
+value = 'jre'
+[[java.search]]
+type = "directory"
+value = 'C:\Java'
+[[java.search]]
+type = "environment"
+value = "JAVA_HOME"
+[[java.search]]
+type = "path"
+[[java.search]]
+type = "registry"
+[single_instance]
+enabled = true
+activate_running = false
+global = true
+[splash]
+show = true
+java_flag = true
+[[splash.images]]
+scale = 1.0
+file = "splash.png"
+[[splash.images]]
+scale = 2.0
+file = "splash@2x.png"
+[splash.status]
+x = 10
+y = 20
+text = "Loading"
+font_size = 9
+colour = [1, 2, 3]
+font_weight = 700
+[splash.version]
+x = 30
+y = 40
+text = "1.0"
+font_size = 8
+colour = [255, 255, 255]
+font_weight = 400
+[[files]]
+name = 'conf\app.properties'
+source = "splash.png"
+[version]
+company = "Company"
+product = "Product"
+description = "Description"
+copyright = "Copyright"
+original_filename = "app.exe"
+file_version = "1.2.3.4"
+product_version = "1.2"
+[messages.en]
+1009 = "Internal error {0}"
+[messages.de]
+1010 = "Hauptklasse fehlt"
+[messages.de_AT]
+1010 = "Hauptklasse fehlt (AT)"
+[raw]
+141 = "raw text"
+10112 = 12
+)toml";
+
+class BuilderConfig : public ::testing::Test {
+protected:
+    // Builds a launcher file from the text and loads it as the launcher does.
+    void load(const std::string& toml, const std::string& locale) {
+        std::string file = buildLauncherFile(builderTestImage(), readConfigurationText(toml, configPath));
+        resetLauncherForTest();
+        MemoryByteSource source(file);
+        ASSERT_EQ(exitCodeOf([&] {
+                      locateConfigurationBlock(source);
+                      loadConfigurationFrom(source, [&] { return locale; });
+                  }),
+                  -1);
+    }
+
+    std::string errorOf(const std::string& toml) {
+        try {
+            readConfigurationText(toml, configPath);
+        } catch (const BuildError& error) {
+            return error.what();
+        }
+        return "no error";
+    }
+};
+
+TEST_F(BuilderConfig, EveryKeyRoundTripsThroughTheLaunchersReaders) {
+    std::string text = everyKey;
+    for (const ConfigKey& key : configKeys()) {  // the fixture uses every key
+        std::string name = key.name, leaf = name.substr(name.find_last_of(".]") + 1);
+        bool family = leaf[0] == '<', table = text.find("[" + name + "]") != std::string::npos;
+        if (!family && !table) {
+            EXPECT_NE(text.find("\n" + leaf + " = "), std::string::npos) << name;
+        }
+    }
+    load(text, "de_AT");
+    std::map<int32_t, std::string> expected = {
+        {101, "Gr\xFC\xDF" "e"}, {102, "1"}, {103, "err.log"}, {104, "1"}, {105, "out.log"}, {106, "1"},
+        {107, "0"}, {108, "1"}, {121, "A1lib\\a.jar;S0ext;"}, {122, "com.example.app/com.example.Main"},
+        {123, "-Xmx1g '-Dx=a b'"}, {124, "one \"two words\" 'say \"hi\"' \"\""}, {125, "1"}, {126, "1.8"},
+        {127, "21"}, {128, "Bjre;AC:\\Java;EJAVA_HOME;S;Y;"}, {130, "0"}, {131, "1"}, {132, "E1MODS;"},
+        {133, "1"}, {141, "raw text"}, {146, "work"}, {152, "server"}, {154, "1"}, {156, "0"}, {158, "1"},
+        {160, "app-id"}, {163, "1"}, {165, "1"}, {166, "1"}, {2001, "o"}, {2002, "1"},
+        {2003, "conf\\app.properties;"}, {10003, "support"}, {10004, "lib\\x64;bin"}, {10005, "1"},
+        {10007, "0"}, {10109, "10"}, {10110, "20"}, {10111, "Loading"}, {10112, "12"}, {10113, "9"},
+        {10114, "1,2,3"}, {10115, "700"}, {10116, "30"}, {10117, "40"}, {10118, "1.0"}, {10120, "8"},
+        {10121, "255,255,255"}, {10122, "400"}, {10200, "2"}, {10201, "1.8"}, {10202, "-XX:+UseG1GC"},
+        {10203, "17"}, {10204, "--add-opens=java.base/java.lang=ALL-UNNAMED"}};
+    for (const auto& [id, value] : expected) EXPECT_EQ(dupConfigString(id), value) << id;
+    EXPECT_EQ(getMessage(1000), u"Gr\u00FC\u00DFe");  // the name is the caption in every language
+    EXPECT_EQ(getMessage(1010), u"Hauptklasse fehlt (AT)");  // the longer prefix wins
+    EXPECT_EQ(getMessage(1011), u"Die main-Methode wurde nicht gefunden.");
+    EXPECT_EQ(getMessage(1009), u"Ein interner Fehler ist aufgetreten (Fehlercode {0}).");
+    load(text, "en_GB");
+    EXPECT_EQ(getMessage(1009), u"Internal error {0}");
+}
+
+TEST_F(BuilderConfig, DefaultMessagesExistInEveryLanguageWithTheirPlaceholders) {
+    for (const char* locale : {"en_US", "de_DE", "fr_FR", "es_ES", "ja_JP", "zh_CN"}) {
+        load("[application]\nmain_class = \"M\"\n", locale);
+        for (int32_t id = 1000; id <= 1020; ++id) {
+            std::u16string english = messageTable().find(id) ? *messageTable().find(id) : u"";
+            EXPECT_FALSE(english.empty()) << locale << " " << id;
+            bool argument = id == 1003 || id == 1004 || id == 1006 || id == 1008 || id == 1009 || id == 1014 ||
+                            id >= 1016;
+            EXPECT_EQ(english.find(u"{0}") != std::u16string::npos, argument) << locale << " " << id;
+        }
+        EXPECT_EQ(dupConfigString(2001), "t");
+        EXPECT_EQ(dupConfigString(107), "1");
+    }
+    EXPECT_EQ(getMessage(1013), u"\u786E\u5B9A");
+}
+
+TEST_F(BuilderConfig, TheReferenceDocumentsExactlyTheParsersKeys) {
+    std::ifstream in(TESSEL_SOURCE_DIR "/docs/builder.md");
+    std::string doc((std::istreambuf_iterator<char>(in)), {});
+    std::set<std::string> documented, parsed;
+    std::regex row("\n\\| `([^`]+)` \\|");
+    for (auto it = std::sregex_iterator(doc.begin(), doc.end(), row); it != std::sregex_iterator(); ++it)
+        documented.insert((*it)[1]);
+    for (const ConfigKey& key : configKeys()) parsed.insert(key.name);
+    EXPECT_EQ(documented, parsed);
+}
+
+TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
+    std::pair<const char*, const char*> cases[] = {
+        {"[application]\nmain_clas = \"x\"\n", "test.toml:2: unknown key application.main_clas (nearest known key: "
+                                               "application.main_class)"},
+        {"\n[[class_path]]\ntype = \"archive\"\npth = \"a\"\n", ":4: unknown key class_path[].pth (nearest known "
+                                                                 "key: class_path[].path)"},
+        {"[java]\nallow_beta = 1\n", ":2: java.allow_beta: expected true or false, found an integer"},
+        {"[splash.status]\nfont_size = 0\n", ":2: splash.status.font_size: value 0 out of range 1 to 1000"},
+        {"[splash.status]\ncolour = [1, 2, 256]\n", ":2: splash.status.colour: value 256 out of range 0 to 255"},
+        {"arch = \"arm\"\n", ":1: arch: \"arm\" is none of \"x64\", \"x86\""},
+        {"icon = \"missing.ico\"\n", ":1: icon: cannot read file"},
+        {"icon = \"tessel.toml\"\n", "ok"},  // read fine; the icon check runs at build time
+        {"[[splash.images]]\nscale = 1.0\nfile = \"tessel.toml\"\n", ":3: splash.images[].file: not a PNG, GIF, "
+                                                                     "JPEG or BMP image"},
+        {"[[splash.images]]\nscale = 1.1\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
+        {"[[files]]\nname = '..\\evil.dll'\nsource = \"splash.png\"\n", ":2: files[].name: \"..\\evil.dll\" is no "
+                                                                        "name the launcher extracts"},
+        {"[[files]]\nname = 'a\\b\\c.dll'\nsource = \"splash.png\"\n", "is no name the launcher extracts"},
+        {"[[files]]\nname = \"a.dll\"\n", ":1: files[].source is missing"},
+        {"[application]\nname = \"\u4E2D\"\n", ":2: application.name: holds characters beyond U+00FF"},
+        {"[messages.de]\n999 = \"x\"\n", ":2: messages.de.999: message ids are 1000 to 1020"},
+        {"[messages.DE]\n1000 = \"x\"\n", ":1: messages.DE: a locale is"},
+        {"[version]\nfile_version = \"1.2.70000\"\n", ":2: version.file_version: a version is up to four numbers"},
+        {"[application]\narguments = [\"a\\\"b c'd\"]\n", ":2: application.arguments: an element cannot hold both"},
+        {"[application\n", "test.toml:1: "},
+        {"[splash]\nshow = true\n", "splash.show is on but splash.images holds no image"},
+    };
+    for (const auto& [toml, expected] : cases) {
+        std::string error = errorOf(toml);
+        if (std::string(expected) == "ok")
+            EXPECT_EQ(error, "no error");
+        else
+            EXPECT_NE(error.find(expected), std::string::npos) << error;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+// The launcher file tessel-build writes: its rebuilt resource section, the
+// icon and version resources, reproducibility and --explain.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "builder/build_launcher.h"
+#include "builder/config_block_writer.h"
+#include "builder/explain.h"
+#include "builder/icon_file.h"
+#include "builder/pe_image.h"
+#include "builder/toml_config.h"
+#include "builder/version_info.h"
+#include "tests/unit/builder_test_image.h"
+
+namespace {
+
+const std::string sampleDir = TESSEL_SOURCE_DIR "/java/sample/";
+
+std::string sampleFile(const std::string& name) {
+    std::ifstream in(sampleDir + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string build(const std::string& toml) {
+    return buildLauncherFile(builderTestImage(), readConfigurationText(toml, sampleDir + "test.toml"));
+}
+
+TEST(BuilderImage, TheResourceSectionIsRebuiltLastAndReadsBackWithTheHeadersToMatch) {
+    std::string error;
+    auto image = PeImage::parse(builderTestImage(), error);
+    ASSERT_TRUE(image) << error;
+    ResourceTree tree = image->resources();
+    ASSERT_EQ(tree.size(), 3u);
+    tree[resourceRcData][10000][languageEnglishUs] = std::string(5000, 'p');
+    // First with .reloc last (a section is added), then from the result (its last section is rewritten).
+    std::string once = image->withResources(tree, error).value();
+    auto reparsed = PeImage::parse(once, error);
+    ASSERT_TRUE(reparsed) << error;
+    EXPECT_EQ(reparsed->resources(), tree);
+    tree.erase(resourceRcData);
+    std::string twice = reparsed->withResources(tree, error).value();
+    EXPECT_EQ(PeImage::parse(twice, error)->resources(), tree);
+    EXPECT_EQ(getLE(twice, 0x46, 2), 4u);  // sections: the added one stays the last
+    for (const std::string* file : {&once, &twice}) {
+        size_t optional = 0x58, lastHeader = optional + 240 + 3 * 40;
+        uint64_t va = getLE(*file, lastHeader + 12, 4), size = getLE(*file, lastHeader + 8, 4);
+        EXPECT_EQ(std::string(file->substr(lastHeader, 5)), ".rsrc");
+        EXPECT_EQ(va, 0x4000u);
+        EXPECT_EQ(getLE(*file, optional + 56, 4), alignUp(va + size, 0x1000));  // size of image
+        EXPECT_EQ(getLE(*file, optional + 112 + 16, 4), va);                     // resource directory
+        EXPECT_EQ(getLE(*file, lastHeader + 16, 4) + getLE(*file, lastHeader + 20, 4), file->size());
+        EXPECT_EQ(file->size() % 0x200, 0u);
+    }
+    EXPECT_FALSE(PeImage::parse("MZ not really", error));
+}
+
+TEST(BuilderImage, IconVersionSplashAndManifestResources) {
+    std::string file = build(R"(
+icon = "hello.ico"
+execution_level = "highestAvailable"
+[[splash.images]]
+scale = 1.5
+file = "splash.png"
+[version]
+file_version = "1.2.3.4"
+product = "Hello"
+)");
+    std::string error;
+    ResourceTree tree = PeImage::parse(file, error)->resources();
+    std::string icon = sampleFile("hello.ico");
+    ASSERT_EQ(tree[resourceIcon].size(), getLE(icon, 4, 2));
+    std::string group = tree[resourceGroupIcon][1][languageEnglishUs];
+    EXPECT_EQ(group.size(), 6 + 14 * getLE(icon, 4, 2));
+    EXPECT_EQ(getLE(group, 6 + 12, 2), 1u);  // the first image's resource id
+    EXPECT_EQ(tree[resourceRcData][10002][languageEnglishUs], sampleFile("splash.png"));
+    EXPECT_NE(tree[resourceManifest][1][languageEnglishUs].find("level=\"highestAvailable\""), std::string::npos);
+    std::string version = tree[resourceVersion][1][languageEnglishUs];
+    EXPECT_EQ(getLE(version, 0, 2), version.size());
+    EXPECT_EQ(getLE(version, 40, 4), 0xFEEF04BDu);
+    EXPECT_EQ(getLE(version, 48, 4), 0x00010002u);  // 1.2
+    EXPECT_EQ(getLE(version, 52, 4), 0x00030004u);  // 3.4
+    std::u16string product = u"Hello";
+    EXPECT_NE(version.find(std::string(reinterpret_cast<const char*>(product.data()), 10)), std::string::npos);
+
+    ResourceTree bad;
+    EXPECT_FALSE(addIconResources("not an icon", bad, error));
+    icon[6 + 12] = '\x7F';  // the first image's offset points elsewhere
+    EXPECT_FALSE(addIconResources(icon, bad, error));
+    EXPECT_THROW(build("icon = \"splash.png\""), BuildError);
+}
+
+TEST(BuilderImage, SameInputsGiveTheSameBytesWithAValidChecksum) {
+    std::string toml = "icon = \"hello.ico\"\n[application]\nmain_class = \"M\"\n[[files]]\nname = \"a\"\n"
+                       "source = \"splash.png\"\n[version]\nfile_version = \"1\"\n";
+    std::string first = build(toml);
+    EXPECT_EQ(first, build(toml));
+    size_t field = 0x58 + 64;
+    uint32_t stored = static_cast<uint32_t>(getLE(first, field, 4));
+    updatePeChecksum(first);
+    EXPECT_EQ(getLE(first, field, 4), stored);
+    EXPECT_NE(stored, 0u);
+}
+
+TEST(BuilderImage, ExplainNamesSettingsMessagesFilesAndResources) {
+    std::string file = build("[application]\nmain_class = \"com.example.Main\"\n[raw]\n141 = \"x\"\n"
+                             "[[files]]\nname = 'lib\\a.dll'\nsource = \"splash.png\"\n");
+    std::string error;
+    std::string text = explainLauncherFile(file, error).value();
+    for (const char* part : {"application.main_class (122) = com.example.Main", "raw (141) = x",
+                             "[de] 1010 = Die Hauptklasse", "lib\\a.dll (887 bytes)", "type 24 (manifest), name 1"})
+        EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+    EXPECT_FALSE(explainLauncherFile(builderTestImage(), error));
+    EXPECT_FALSE(explainLauncherFile(file.substr(0, file.size() - 1400), error));
+}
+
+}  // namespace
