@@ -20,9 +20,7 @@ cp "$fake/bridge_jvm.dll" "$demo/jre/bin/server/jvm.dll"
 # What the launcher's version probe reads; the bridge runs /usr/bin/java.
 printf 'line=openjdk version "17.0.15" 2025-04-15\n' > "$demo/jre/bin/fakejava.cfg"
 cp "$jars/tessel-runtime.jar" "$jars/tessel-sample.jar" "$demo/lib/"
-"$root/build/native/builder/tessel-make-launcher" "$root/dist/launcher64.exe" "$demo/hello.exe" \
-  107=1 122=com.example.Hello "121=A1.\\lib\\tessel-runtime.jar;A1.\\lib\\tessel-sample.jar;" \
-  "128=B.\\jre;Y;EJAVA_HOME;EJDK_HOME;" "123=-Dhello.from=launcher" 2001=t m1000=Hello
+"$root/build/native/builder/tessel-build" "$root/java/sample/tessel.toml" -o "$demo/hello.exe"
 export WINEPREFIX="$root/build/x64/wineprefix"
 wine="$root/scripts/wine.sh"
 sh "$wine" x64 --make-prefix "$WINEPREFIX"
