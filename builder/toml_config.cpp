@@ -205,7 +205,8 @@ private:
                 full == "messages" ? messages(*node.as_table()) : raw(*node.as_table());
             } else if (const KeyRule* rule = findRule(full); rule && rule->handle) {
                 rule->handle(node, *this);
-            } else if (!rule && node.is_table() && isSection(full)) {
+            } else if (!rule && isSection(full)) {
+                if (!node.is_table()) fail(node, "expected a table, found " + typeName(node));
                 walk(*node.as_table(), full);
             } else {
                 unknownKey(name.source(), full);
@@ -254,6 +255,9 @@ private:
         settings.emplace(settingFlavour, "t");
         settings.emplace(settingExecutableType, "1");
         if (!input_.splashImages.empty()) settings.emplace(settingShowSplash, "1");
+        // The launcher falls back to the image of scale 1.0 whatever the display.
+        if (!input_.splashImages.empty() && !input_.splashImages.count(0))
+            throw BuildError(path_ + ": splash.images holds no image of scale 1.0");
         if (settings.count(settingShowSplash) && settings[settingShowSplash] == "1" && input_.splashImages.empty())
             throw BuildError(path_ + ":" + std::to_string(root.source().begin.line) +
                              ": splash.show is on but splash.images holds no image");

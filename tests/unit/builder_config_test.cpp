@@ -239,6 +239,9 @@ TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
         {"[application]\narguments = [\"a\\\"b c'd\"]\n", ":2: application.arguments: an element cannot hold both"},
         {"[application\n", "test.toml:1: "},
         {"[splash]\nshow = true\n", "splash.show is on but splash.images holds no image"},
+        {"[[splash.images]]\nscale = 2.0\nfile = \"splash.png\"\n", "test.toml: splash.images holds no image of "
+                                                                     "scale 1.0"},
+        {"\nvm = 1\n", ":2: vm: expected a table, found an integer"},
     };
     for (const auto& [toml, expected] : cases) {
         std::string error = errorOf(toml);

@@ -28,31 +28,36 @@ std::string build(const std::string& toml) {
 }
 
 TEST(BuilderImage, TheResourceSectionIsRebuiltLastAndReadsBackWithTheHeadersToMatch) {
-    std::string error;
-    auto image = PeImage::parse(builderTestImage(), error);
-    ASSERT_TRUE(image) << error;
-    ResourceTree tree = image->resources();
-    ASSERT_EQ(tree.size(), 3u);
-    tree[resourceRcData][10000][languageEnglishUs] = std::string(5000, 'p');
-    // First with .reloc last (a section is added), then from the result (its last section is rewritten).
-    std::string once = image->withResources(tree, error).value();
-    auto reparsed = PeImage::parse(once, error);
-    ASSERT_TRUE(reparsed) << error;
-    EXPECT_EQ(reparsed->resources(), tree);
-    tree.erase(resourceRcData);
-    std::string twice = reparsed->withResources(tree, error).value();
-    EXPECT_EQ(PeImage::parse(twice, error)->resources(), tree);
-    EXPECT_EQ(getLE(twice, 0x46, 2), 4u);  // sections: the added one stays the last
-    for (const std::string* file : {&once, &twice}) {
-        size_t optional = 0x58, lastHeader = optional + 240 + 3 * 40;
-        uint64_t va = getLE(*file, lastHeader + 12, 4), size = getLE(*file, lastHeader + 8, 4);
-        EXPECT_EQ(std::string(file->substr(lastHeader, 5)), ".rsrc");
-        EXPECT_EQ(va, 0x4000u);
-        EXPECT_EQ(getLE(*file, optional + 56, 4), alignUp(va + size, 0x1000));  // size of image
-        EXPECT_EQ(getLE(*file, optional + 112 + 16, 4), va);                     // resource directory
-        EXPECT_EQ(getLE(*file, lastHeader + 16, 4) + getLE(*file, lastHeader + 20, 4), file->size());
-        EXPECT_EQ(file->size() % 0x200, 0u);
+    for (bool is64Bit : {true, false}) {
+        std::string error;
+        auto image = PeImage::parse(builderTestImage(is64Bit), error);
+        ASSERT_TRUE(image) << error;
+        EXPECT_EQ(image->is64Bit(), is64Bit);
+        ResourceTree tree = image->resources();
+        ASSERT_EQ(tree.size(), 3u);
+        tree[resourceRcData][10000][languageEnglishUs] = std::string(5000, 'p');
+        // First with .reloc last (a section is added), then from the result (its last section is rewritten).
+        std::string once = image->withResources(tree, error).value();
+        auto reparsed = PeImage::parse(once, error);
+        ASSERT_TRUE(reparsed) << error;
+        EXPECT_EQ(reparsed->resources(), tree);
+        tree.erase(resourceRcData);
+        std::string twice = reparsed->withResources(tree, error).value();
+        EXPECT_EQ(PeImage::parse(twice, error)->resources(), tree);
+        EXPECT_EQ(getLE(twice, 0x46, 2), 4u);  // sections: the added one stays the last
+        size_t optional = 0x58, directories = optional + (is64Bit ? 112 : 96);
+        for (const std::string* file : {&once, &twice}) {
+            size_t lastHeader = optional + (is64Bit ? 240 : 224) + 3 * 40;
+            uint64_t va = getLE(*file, lastHeader + 12, 4), size = getLE(*file, lastHeader + 8, 4);
+            EXPECT_EQ(std::string(file->substr(lastHeader, 5)), ".rsrc");
+            EXPECT_EQ(va, 0x4000u);
+            EXPECT_EQ(getLE(*file, optional + 56, 4), alignUp(va + size, 0x1000));  // size of image
+            EXPECT_EQ(getLE(*file, directories + 16, 4), va);                        // resource directory
+            EXPECT_EQ(getLE(*file, lastHeader + 16, 4) + getLE(*file, lastHeader + 20, 4), file->size());
+            EXPECT_EQ(file->size() % 0x200, 0u);
+        }
     }
+    std::string error;
     EXPECT_FALSE(PeImage::parse("MZ not really", error));
 }
 
@@ -60,6 +65,9 @@ TEST(BuilderImage, IconVersionSplashAndManifestResources) {
     std::string file = build(R"(
 icon = "hello.ico"
 execution_level = "highestAvailable"
+[[splash.images]]
+scale = 1.0
+file = "splash@2x.png"
 [[splash.images]]
 scale = 1.5
 file = "splash.png"

@@ -1,8 +1,9 @@
 #!/bin/sh
 # tessel-build.exe end to end: the sample's TOML file gives a launcher file
 # whose resources wrestool lists and --explain reads back, built twice the
-# same; it starts under Wine with the recording VM, also after signing with
-# osslsigncode and a self-signed certificate, which verifies.
+# same; a bad key leaves no file; the launcher file starts under Wine with
+# the recording VM, also after signing with osslsigncode and a self-signed
+# certificate, which verifies.
 #   builder_test.sh ROOT TESSEL_BUILD_EXE FAKE_JAVA_DIR WORK_DIR
 set -e
 root=$1 build=$2 fake=$3 work=$4
@@ -22,6 +23,12 @@ wine "$build" "$root/java/sample/tessel.toml" -o "$work/hello.exe"
 mkdir "$work/again"
 wine "$build" "$root/java/sample/tessel.toml" -o "$work/again/hello.exe"
 cmp "$work/hello.exe" "$work/again/hello.exe" || fail "two builds differ"
+# A bad key fails with the file and line and leaves no file behind.
+printf '[application]\nmain_clas = "x"\n' > "$work/bad.toml"
+if wine "$build" "$work/bad.toml" -o "$work/bad.exe" 2> "$work/bad.txt"; then fail "a bad key was accepted"; fi
+grep -q "bad.toml:2: unknown key application.main_clas" "$work/bad.txt" || fail "no file:line in $(cat "$work/bad.txt")"
+[ ! -e "$work/bad.exe" ] || fail "a failed build left a file"
+
 resources=$(wrestool -l "$work/hello.exe")
 for kind in "type=icon" "type=group_icon" "type=version" "--type=10 --name=10000" "--type=10 --name=10004" \
             "--type=24 --name=1"; do
