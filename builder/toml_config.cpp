@@ -255,6 +255,9 @@ private:
         settings.emplace(settingFlavour, "t");
         settings.emplace(settingExecutableType, "1");
         if (!input_.splashImages.empty()) settings.emplace(settingShowSplash, "1");
+        auto mainClass = settings.find(settingMainClass);
+        if (mainClass != settings.end() && !mainClass->second.empty() && mainClass->second.back() == '/')
+            throw BuildError(path_ + ": application.main_module needs application.main_class");
         // The launcher falls back to the image of scale 1.0 whatever the display.
         if (!input_.splashImages.empty() && !input_.splashImages.count(0))
             throw BuildError(path_ + ": splash.images holds no image of scale 1.0");
