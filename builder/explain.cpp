@@ -23,7 +23,8 @@ public:
     int32_t integer() { return static_cast<int32_t>(take(4)); }
     int64_t longInteger() { return static_cast<int64_t>(take(8)); }
     std::string_view bytes(int64_t count) {
-        if (!ok_ || count < 0 || static_cast<uint64_t>(count) > bytes_.size() - at_) return fail();
+        if (!ok_ || count < 0 || at_ > bytes_.size() || static_cast<uint64_t>(count) > bytes_.size() - at_)
+            return fail();
         std::string_view out = bytes_.substr(at_, count);
         at_ += count;
         return out;

@@ -45,7 +45,7 @@ std::optional<PeImage> PeImage::parse(std::string_view file, std::string& error)
     image.dataDirectoryCount_ = static_cast<uint32_t>(getLE(file, image.dataDirectories_ - 4, 4));
     size_t tableEnd = image.sectionTable_ + image.sectionCount_ * sectionHeaderSize;
     if (image.sectionCount_ == 0 || tableEnd > file.size() || image.dataDirectoryCount_ <= securityDirectory ||
-        image.dataDirectories_ + 8 * image.dataDirectoryCount_ > image.sectionTable_)
+        image.dataDirectories_ + 8 * uint64_t{image.dataDirectoryCount_} > image.sectionTable_)
         return std::nullopt;
     Section last = sectionAt(file, tableEnd - sectionHeaderSize);
     if (uint64_t{last.rawPointer} + last.rawSize > file.size()) return std::nullopt;

@@ -34,7 +34,9 @@ private:
     bool directory(uint32_t at, int depth, Visit visit) {
         if (depth >= maximumDepth || at + 16 > section_.size()) return false;
         uint64_t count = getLE(section_, at + 12, 2) + getLE(section_, at + 14, 2);
-        if (at + 16 + count * 8 > section_.size()) return false;
+        // Entries may share directories; a real tree has no more entries than its bytes allow.
+        entriesVisited_ += count;
+        if (at + 16 + count * 8 > section_.size() || entriesVisited_ > section_.size() / 8) return false;
         for (uint64_t i = 0; i < count; ++i) {
             size_t entry = at + 16 + i * 8;
             uint32_t nameField = static_cast<uint32_t>(getLE(section_, entry, 4));
@@ -62,6 +64,7 @@ private:
 
     std::string_view section_;
     uint32_t rva_;
+    uint64_t entriesVisited_ = 0;
 };
 
 // Lays the section out as: directories, data entries, name strings, data.

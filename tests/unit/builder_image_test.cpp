@@ -121,6 +121,11 @@ TEST(BuilderImage, ExplainNamesSettingsMessagesFilesAndResources) {
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
     EXPECT_FALSE(explainLauncherFile(builderTestImage(), error));
     EXPECT_FALSE(explainLauncherFile(file.substr(0, file.size() - 1400), error));
+    for (size_t at = 0; at < 0x1000; at += 3) {  // damaged headers and resources are refused or read, never overrun
+        std::string damaged = file;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x80);
+        explainLauncherFile(damaged, error);
+    }
 }
 
 }  // namespace
