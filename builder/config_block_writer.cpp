@@ -1,15 +1,9 @@
 #include "builder/config_block_writer.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "builder/byte_io.h"
 #include "launcher/config_block_format.h"
 
 namespace {
-
-void putLE(std::string& out, uint64_t value, int width) {
-    for (int i = 0; i < width; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
 
 void putInt(std::string& out, int32_t value) { putLE(out, static_cast<uint32_t>(value), 4); }
 
@@ -47,12 +41,6 @@ std::vector<std::pair<int32_t, std::string>> settingsWithIncludedFiles(const Lau
         settings.emplace_back(2003, names);
     }
     return settings;
-}
-
-uint32_t readLE(std::string_view bytes, uint64_t at, int width) {
-    uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
-    return value;
 }
 
 }  // namespace
@@ -108,13 +96,13 @@ std::string writeConfigurationBlock(const LauncherConfiguration& config) {
 
 std::optional<uint64_t> configurationBlockOffset(std::string_view image) {
     if (image.size() < 64 || image.substr(0, 2) != "MZ") return std::nullopt;
-    uint64_t pe = readLE(image, 60, 4);
+    uint64_t pe = getLE(image, 60, 4);
     if (pe + 24 > image.size() || image.substr(pe, 4) != std::string_view("PE\0\0", 4)) return std::nullopt;
-    uint64_t sections = readLE(image, pe + 6, 2);
-    uint64_t optionalHeader = readLE(image, pe + 20, 2);
+    uint64_t sections = getLE(image, pe + 6, 2);
+    uint64_t optionalHeader = getLE(image, pe + 20, 2);
     uint64_t rawSizeField = pe + optionalHeader + 40 * sections;
     if (sections == 0 || rawSizeField + 8 > image.size()) return std::nullopt;
-    return uint64_t{readLE(image, rawSizeField, 4)} + readLE(image, rawSizeField + 4, 4);
+    return uint64_t{getLE(image, rawSizeField, 4)} + getLE(image, rawSizeField + 4, 4);
 }
 
 std::string makeLauncherFile(std::string_view launcherImage, const LauncherConfiguration& config) {
@@ -124,16 +112,4 @@ std::string makeLauncherFile(std::string_view launcherImage, const LauncherConfi
     file += writeConfigurationBlock(config);
     file.append((512 - file.size() % 512) % 512, '\0');
     return file;
-}
-
-bool writeLauncherFile(const std::string& launcherPath, const std::string& outputPath,
-                       const LauncherConfiguration& config) {
-    std::ifstream in(launcherPath, std::ios::binary);
-    if (!in) return false;
-    std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::string file = makeLauncherFile(image, config);
-    if (file.empty()) return false;
-    std::ofstream out(outputPath, std::ios::binary | std::ios::trunc);
-    out.write(file.data(), static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out);
 }

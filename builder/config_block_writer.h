@@ -41,7 +41,3 @@ std::optional<uint64_t> configurationBlockOffset(std::string_view image);
 // The launcher image (cut at the block offset), the block, and zero bytes up
 // to a multiple of 512. Empty when the image is no PE image.
 std::string makeLauncherFile(std::string_view launcherImage, const LauncherConfiguration& config);
-
-// File form of makeLauncherFile; false when reading or writing fails.
-bool writeLauncherFile(const std::string& launcherPath, const std::string& outputPath,
-                       const LauncherConfiguration& config);

@@ -2,7 +2,6 @@
 
 #include <map>
 #include <sstream>
-#include <vector>
 
 #include "builder/byte_io.h"
 #include "builder/config_block_writer.h"

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <sstream>
 
 #include <toml++/toml.h>
 
