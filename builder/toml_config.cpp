@@ -10,6 +10,7 @@
 #include <toml++/toml.h>
 
 #include "builder/default_messages.h"
+#include "builder/icon_file.h"
 #include "builder/image_type.h"
 #include "builder/text_encoding.h"
 #include "environment/included_files.h"
@@ -60,7 +61,7 @@ std::string typeName(const toml::node& node) {
 class Reader {
 public:
     Reader(std::string path, BuildInput& input) : path_(std::move(path)), input_(input) {
-        directory_ = std::filesystem::path(path_).parent_path();
+        directory_ = std::filesystem::u8path(path_).parent_path();
     }
 
     [[noreturn]] void fail(const toml::source_region& where, const std::string& message) const {
@@ -421,7 +422,12 @@ const std::vector<KeyRule>& keyRules() {
              r.set(settingFlavour, r.choice(node, {{"tessel", "t"}, {"orvane", "o"}}));
          }},
         {{"icon", "path", 0, "the application's icon, an .ico file with one or more sizes"},
-         [](const toml::node& node, Reader& r) { r.input().icon = r.file(node); }},
+         [](const toml::node& node, Reader& r) {
+             std::string icon = r.file(node), error;
+             ResourceTree checked;
+             if (!addIconResources(icon, checked, error)) r.fail(node, error);
+             r.input().icon = std::move(icon);
+         }},
         {{"execution_level", "\"asInvoker\", \"highestAvailable\" or \"requireAdministrator\"", 0,
           "the execution level the manifest requests"},
          [](const toml::node& node, Reader& r) {

@@ -96,7 +96,6 @@ product = "Hello"
     EXPECT_FALSE(addIconResources("not an icon", bad, error));
     icon[6 + 12] = '\x7F';  // the first image's offset points elsewhere
     EXPECT_FALSE(addIconResources(icon, bad, error));
-    EXPECT_THROW(build("icon = \"splash.png\""), BuildError);
 }
 
 TEST(BuilderImage, SameInputsGiveTheSameBytesWithAValidChecksum) {
