@@ -63,6 +63,16 @@ const char* resourceTypeName(const ResourceKey& type) {
     }
 }
 
+// ", level asInvoker" for a manifest that requests an execution level.
+std::string manifestLevel(const ResourceKey& type, const std::string& data) {
+    size_t element = data.find("requestedExecutionLevel");
+    size_t start = data.find("level=\"", element);
+    size_t end = start == std::string::npos ? start : data.find('"', start + 7);
+    if (type.isName() || type.id != resourceManifest || element == std::string::npos || end == std::string::npos)
+        return "";
+    return ", level " + data.substr(start + 7, end - start - 7);
+}
+
 void describeMessages(std::ostringstream& out, const std::string& locale, BlockParser& block) {
     int32_t count = block.integer();
     for (int32_t i = 0; block.ok() && i < count; ++i) {
@@ -126,6 +136,7 @@ std::optional<std::string> explainLauncherFile(std::string_view file, std::strin
         for (const auto& [resource, languages] : names2)
             for (const auto& [language, data] : languages)
                 out << "  type " << type.text() << resourceTypeName(type) << ", name " << resource.text()
-                    << ", language " << language << ": " << data.size() << " bytes\n";
+                    << ", language " << language << ": " << data.size() << " bytes" << manifestLevel(type, data)
+                    << "\n";
     return out.str();
 }

@@ -116,7 +116,8 @@ TEST(BuilderImage, ExplainNamesSettingsMessagesFilesAndResources) {
     std::string error;
     std::string text = explainLauncherFile(file, error).value();
     for (const char* part : {"application.main_class (122) = com.example.Main", "raw (141) = x",
-                             "[de] 1010 = Die Hauptklasse", "lib\\a.dll (887 bytes)", "type 24 (manifest), name 1"})
+                             "[de] 1010 = Die Hauptklasse", "lib\\a.dll (887 bytes)",
+                             "type 24 (manifest), name 1, language 1033: 61 bytes, level asInvoker"})
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
     EXPECT_FALSE(explainLauncherFile(builderTestImage(), error));
     EXPECT_FALSE(explainLauncherFile(file.substr(0, file.size() - 1400), error));
