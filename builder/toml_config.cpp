@@ -245,6 +245,9 @@ private:
             const std::string name(id.str());
             bool digits = !name.empty() && name.size() <= 9 && name.find_first_not_of("0123456789") == std::string::npos;
             if (!digits) fail(id.source(), current_ + ": raw settings are named by their numeric id");
+            // Two ways to one setting would leave the file order to decide.
+            if (const ConfigKey* key = keyForSetting(std::stoi(name)))
+                fail(id.source(), current_ + ": use the key " + key->name);
             set(std::stoi(name), node.is_string() ? text(node) : std::to_string(integer(node, INT32_MIN, INT32_MAX)));
         }
     }
@@ -585,7 +588,7 @@ const std::vector<KeyRule>& keyRules() {
         {{"messages.<locale>.<id>", "string", 0,
           "message text 1000 to 1020 for a locale (en: the base texts; de, fr, ... override the defaults)"},
          nullptr},
-        {{"raw.<id>", "string or integer", 0, "any setting by its id"}, nullptr},
+        {{"raw.<id>", "string or integer", 0, "a setting that has no key, by its id"}, nullptr},
     };
     return rules;
 }

@@ -242,6 +242,7 @@ TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
         {"[[splash.images]]\nscale = 2.0\nfile = \"splash.png\"\n", "test.toml: splash.images holds no image of "
                                                                      "scale 1.0"},
         {"\nvm = 1\n", ":2: vm: expected a table, found an integer"},
+        {"[raw]\n122 = \"x\"\n", ":2: raw.122: use the key application.main_class"},
     };
     for (const auto& [toml, expected] : cases) {
         std::string error = errorOf(toml);
