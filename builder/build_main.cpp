@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "builder/build_launcher.h"
 #include "builder/explain.h"
@@ -43,32 +44,43 @@ int explain(const std::string& path) {
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// Arguments are UTF-8 text, as the configuration file is.
+int run(const std::vector<std::string>& args) {
+    const char* program = args[0].c_str();
     try {
-        if (argc == 3 && std::string(argv[1]) == "--explain") return explain(argv[2]);
+        if (args.size() == 3 && args[1] == "--explain") return explain(args[2]);
         std::string config, output, templates;
-        for (int i = 1; i < argc; ++i) {
-            std::string argument = argv[i];
-            if ((argument == "-o" || argument == "--templates") && i + 1 < argc)
-                (argument == "-o" ? output : templates) = argv[++i];
+        for (size_t i = 1; i < args.size(); ++i) {
+            const std::string& argument = args[i];
+            if ((argument == "-o" || argument == "--templates") && i + 1 < args.size())
+                (argument == "-o" ? output : templates) = args[++i];
             else if (config.empty() && !argument.empty() && argument[0] != '-')
                 config = argument;
             else
-                return usage(argv[0]);
+                return usage(program);
         }
-        if (config.empty()) return usage(argv[0]);
+        if (config.empty()) return usage(program);
         BuildInput input = readConfigurationFile(config);
         if (!output.empty()) input.output = output;
         if (input.output.empty()) throw BuildError(config + ": no output file (key output or option -o)");
-        std::string launcher = readFile(templatePath(input.arch, templates, argv[0]));
+        std::string launcher = readFile(templatePath(input.arch, templates, program));
         writeFileAtomically(input.output, buildLauncherFile(launcher, input));
         return 0;
-    } catch (const BuildError& error) {
-        std::fprintf(stderr, "error: %s\n", error.what());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "error: %s\n", error.what());
     }
     return 1;
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The wide command line: file names outside the ANSI code page survive.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) args.push_back(std::filesystem::path(argv[i]).u8string());
+    return run(args);
+}
+#else
+int main(int argc, char** argv) { return run(std::vector<std::string>(argv, argv + argc)); }
+#endif
