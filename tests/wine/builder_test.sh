@@ -3,7 +3,7 @@
 # whose resources wrestool lists and --explain reads back, built twice the
 # same; a bad key leaves no file; the launcher file starts under Wine with
 # the recording VM, also after signing with osslsigncode and a self-signed
-# certificate, which verifies.
+# certificate, which verifies; and runs the sample on the real JVM.
 #   builder_test.sh ROOT TESSEL_BUILD_EXE FAKE_JAVA_DIR WORK_DIR
 set -e
 root=$1 build=$2 fake=$3 work=$4
@@ -56,4 +56,15 @@ osslsigncode sign -certs "$work/cert.pem" -key "$work/key.pem" -in "$work/hello.
   >/dev/null
 osslsigncode verify -CAfile "$work/cert.pem" -in "$app/hello.exe" >/dev/null || fail "the signature does not verify"
 started "the signed launcher file"
+# With the demo's bridge VM the sample runs on this machine's own JVM, when
+# the native tree has built the jars.
+jars="$root/build/native/java"
+if [ -f "$jars/tessel-sample.jar" ] && [ -x /usr/bin/java ]; then
+  cp "$jars/tessel-runtime.jar" "$jars/tessel-sample.jar" "$app/lib/"
+  cp "$fake/bridge_jvm.dll" "$app/jre/bin/server/jvm.dll"
+  wine "$app/hello.exe" first > "$work/sample.txt" || fail "the sample exited with $?"
+  grep -q "Hello from a Java application started by Tessel" "$work/sample.txt" || fail "the sample did not run"
+else
+  echo "no jars in $jars: the sample was not run on the real JVM"
+fi
 echo "builder test passed"
