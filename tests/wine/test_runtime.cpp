@@ -32,6 +32,7 @@ TestRuntime::TestRuntime(const std::wstring& home, const TestRuntimeSetup& setup
     copyProgram(setup_.otherArchitectureJava ? L"other\\java.exe" : L"java.exe", javaExe());
     copyProgram(L"javaw.exe", binDirectory() + L"\\javaw.exe");
     if (setup_.unpack200) copyProgram(L"unpack200.exe", binDirectory() + L"\\unpack200.exe");
+    if (!setup_.splashLibrary.empty()) copyProgram(setup_.splashLibrary, binDirectory() + L"\\splashscreen.dll");
     for (const VmDirectory& vm : setup_.vms) {
         std::wstring directory = binDirectory() + L"\\" + utf16(vm.name);
         std::filesystem::create_directories(directory);
@@ -64,6 +65,10 @@ int TestRuntime::javaStarts() const {
 
 std::vector<std::string> TestRuntime::unpackCommandLines() const {
     return splitLines(readFile(binDirectory() + L"\\unpack200.log"));
+}
+
+std::vector<std::string> TestRuntime::splashTranscript() const {
+    return splitLines(readFile(binDirectory() + L"\\splash.log"));
 }
 
 std::vector<std::string> TestRuntime::jvmTranscript(const std::wstring& vm) const {
