@@ -20,12 +20,17 @@ cp "$fake/bridge_jvm.dll" "$demo/jre/bin/server/jvm.dll"
 # What the launcher's version probe reads; the bridge runs /usr/bin/java.
 printf 'line=openjdk version "17.0.15" 2025-04-15\n' > "$demo/jre/bin/fakejava.cfg"
 cp "$jars/tessel-runtime.jar" "$jars/tessel-sample.jar" "$demo/lib/"
-"$root/build/native/builder/tessel-make-launcher" "$root/dist/launcher64.exe" "$demo/hello.exe" \
-  107=1 122=com.example.Hello "121=A1.\\lib\\tessel-runtime.jar;A1.\\lib\\tessel-sample.jar;" \
-  "128=B.\\jre;Y;EJAVA_HOME;EJDK_HOME;" "123=-Dhello.from=launcher" 2001=t m1000=Hello
 export WINEPREFIX="$root/build/x64/wineprefix"
 wine="$root/scripts/wine.sh"
 sh "$wine" x64 --make-prefix "$WINEPREFIX"
+# The sample's splash image, a resource of the launcher, shown by the test
+# runtime's splashscreen.dll (only with show=MS in its fakesplash.cfg).
+cp "$root/dist/launcher64.exe" "$demo/launcher64-splash.exe"
+sh "$wine" x64 "$fake/add_splash_image.exe" "Z:$demo/launcher64-splash.exe" "Z:$root/java/sample/splash.png"
+cp "$fake/splashscreen.dll" "$demo/jre/bin/"
+"$root/build/native/builder/tessel-make-launcher" "$demo/launcher64-splash.exe" "$demo/hello.exe" \
+  107=1 122=com.example.Hello "121=A1.\\lib\\tessel-runtime.jar;A1.\\lib\\tessel-sample.jar;" \
+  "128=B.\\jre;Y;EJAVA_HOME;EJDK_HOME;" "123=-Dhello.from=launcher" 108=1 2001=t m1000=Hello
 code=0
 sh "$wine" x64 "$demo/hello.exe" "first argument" second || code=$?
 echo "hello.exe exited with $code"

@@ -22,7 +22,7 @@ TEST(SplashVariant, ChoiceAndHandlingForDisplayScales) {
         {144, {2}, true, 2, 1.5f, H::variantWithScale},
         {144, {}, true, 0, 1.0f, H::rescaled},             // ratio 1.5
         {124.8f, {1}, true, 1, 1.25f, H::variantWithScale},  // scale 1.3: ratio 1.04
-        {192, {1, 3}, true, 3, 1.75f, H::variantWithScale},  // none at 4, none above: downwards
+        {192, {1, 3}, true, 3, 1.75f, H::rescaled},  // none at 4, none above: downwards; ratio 1.14
         {144, {1, 7}, true, 7, 2.75f, H::rescaled},         // upwards before downwards
         {192, {2}, false, 0, 1.0f, H::baseWithoutScale},    // an old library without a factor
         {2, {1}, true, 0, 1.0f, H::baseWithoutScale},       // scale below 1
