@@ -40,8 +40,8 @@ shot() {
   /usr/lib/wine/wineserver -k || true
   wait
 }
-shot "$demo/hello.exe" 8 "$root/docs/splash.png"
-shot "$demo/nojava.exe" 8 "$root/docs/error-dialog.png"
+shot "$demo/hello.exe" 10 "$root/docs/splash.png"
+shot "$demo/nojava.exe" 10 "$root/docs/error-dialog.png"
 SESSION
 mkdir -p "$root/docs"
 xvfb-run -a -s "-screen 0 720x420x24" sh "$shots/session.sh"
