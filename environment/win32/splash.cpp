@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "environment/splash_variant.h"
 #include "environment/win32/splash_image.h"
 #include "jvmsearch/selected_runtime.h"
@@ -42,7 +44,8 @@ StoredImage storedImage(int offset) {
 bool loadLibrary() {
     std::string path = jvmHome() + "\\bin\\splashscreen.dll";
     logLine(u"loading splashscreen dll from %S", path.c_str());
-    HMODULE module = LoadLibraryA(path.c_str());  // stays loaded: its window lives on
+    // Its own directory first for the libraries it needs; it stays loaded, as its window lives on.
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!module) {
         logError(u"Could not load splashscreen.dll");
         return false;
@@ -91,7 +94,8 @@ void loadImage(float scale, const SplashChoice& choice) {
 
 void showSplash(int showWindow) {
     if (showWindow == 0) {
-        if (splashShown && library.close) library.close();
+        // Closed once: a library's second close would act on a splash it has already freed.
+        if (splashShown && library.close) std::exchange(library.close, nullptr)();
         return;
     }
     MonitorDpi dpi = getMonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));

@@ -81,11 +81,7 @@ __declspec(dllexport) int SplashLoadMemory(void* data, int size) {
 }
 
 #ifndef FAKE_SPLASH_OLD
-__declspec(dllexport) void SplashSetScaleFactor(float scale) {
-    char text[40];
-    snprintf(text, sizeof text, "SplashSetScaleFactor %.6f", scale);
-    record(text);
-}
+__declspec(dllexport) void SplashSetScaleFactor(float scale) { record("SplashSetScaleFactor " + std::to_string(scale)); }
 #endif
 
 __declspec(dllexport) void SplashClose() {
