@@ -67,10 +67,6 @@ std::vector<std::string> TestRuntime::unpackCommandLines() const {
     return splitLines(readFile(binDirectory() + L"\\unpack200.log"));
 }
 
-std::vector<std::string> TestRuntime::splashTranscript() const {
-    return splitLines(readFile(binDirectory() + L"\\splash.log"));
-}
-
 std::vector<std::string> TestRuntime::jvmTranscript(const std::wstring& vm) const {
     return splitLines(readFile(binDirectory() + L"\\" + vm + L"\\jvm.log"));
 }

@@ -48,9 +48,8 @@ struct TestRuntimeSetup {
     std::vector<VmDirectory> vms = {{"client"}};
     bool otherArchitectureJava = false;
     bool unpack200 = false;
-    // Copied as bin\splashscreen.dll: "splashscreen.dll", "splashscreen_old.dll"
-    // (without SplashSetScaleFactor) or any other fake program; "" for none.
-    // Its transcript is bin\splash.log (tests/fakejava/fake_splash.cpp).
+    // Copied as bin\splashscreen.dll ("splashscreen.dll", "splashscreen_old.dll",
+    // any fake program; "" none); its transcript: bin\splash.log (fake_splash.cpp).
     std::wstring splashLibrary;
     FakeVmBehaviour vm;
 };
@@ -74,7 +73,6 @@ public:
     void updateInPlace(const std::string& version);
     int javaStarts() const;  // of java.exe and javaw.exe
     std::vector<std::string> unpackCommandLines() const;
-    std::vector<std::string> splashTranscript() const;
     std::vector<std::string> jvmTranscript(const std::wstring& vm = L"client") const;  // in bin\<vm>
 
 private:
