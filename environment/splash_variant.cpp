@@ -12,10 +12,11 @@ int splashStartOffset(float scale) { return (static_cast<int>(std::fmin(scale * 
 
 namespace {
 
+// start >= 0, as the scale is above 1.
 int findOffset(int start, const std::function<bool(int)>& exists) {
-    if (start >= 0 && start <= splashMaxVariant && exists(start)) return start;
+    if (start <= splashMaxVariant && exists(start)) return start;
     for (int k = start + 1; k <= splashMaxVariant; ++k)
-        if (k >= 1 && exists(k)) return k;
+        if (exists(k)) return k;
     for (int k = std::min(start - 1, splashMaxVariant); k >= 1; --k)
         if (exists(k)) return k;
     return 0;

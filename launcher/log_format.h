@@ -2,7 +2,8 @@
 // conventions of the Windows C runtime for what the launcher uses: "%s" takes
 // a UTF-16 text and "%S" an 8-bit text (widened byte by byte), "%d" and "%x"
 // an int, "%I64d" a 64-bit integer, "%c" a character, "%p" a pointer, "%f" a
-// floating-point number with six decimals; the flags "-", "0" and "#" and a width may come before the conversion.
+// floating-point number with six decimals; the flags "-", "0" and "#" and a
+// width may come before the conversion.
 //
 // Formats are checked against their arguments when the launcher is compiled:
 // use the macros (logLine and logError in log.h, formatChecked here), which

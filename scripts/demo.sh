@@ -5,7 +5,8 @@
 # records the launcher's JNI calls and, when the launcher calls the launcher
 # class's main, runs this machine's own JDK with the very options and
 # arguments the launcher built. On Windows the same launcher file loads a
-# real runtime's jvm.dll into its own process instead.
+# real runtime's jvm.dll into its own process instead. The launcher file
+# carries the sample's splash image; scripts/screenshots.sh photographs it.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/install-deps.sh"

@@ -13,11 +13,9 @@ float uiScaleDpi() {
     return parseUiScaleDpi(ascii);
 }
 
-HMODULE systemLibrary(const wchar_t* name) { return LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32); }
-
 MonitorDpi desktopDpi() {
     using CreateFactory = HRESULT(WINAPI*)(D2D1_FACTORY_TYPE, REFIID, const D2D1_FACTORY_OPTIONS*, void**);
-    HMODULE d2d = systemLibrary(L"d2d1.dll");
+    HMODULE d2d = loadSystemLibrary(u"d2d1.dll");
     auto create = systemFunction<CreateFactory>(d2d, "D2D1CreateFactory");
     MonitorDpi dpi;
     ID2D1Factory* factory = nullptr;
@@ -40,7 +38,7 @@ MonitorDpi getMonitorDpi(HMONITOR monitor) {
     static GetDpiForMonitor getDpiForMonitor = nullptr;
     static bool shcoreLoaded = false;
     if (!shcoreLoaded) {
-        HMODULE shcore = systemLibrary(L"shcore.dll");
+        HMODULE shcore = loadSystemLibrary(u"shcore.dll");
         shcoreLoaded = shcore != nullptr;  // a failed load is tried again next time
         getDpiForMonitor = systemFunction<GetDpiForMonitor>(shcore, "GetDpiForMonitor");
     }

@@ -24,7 +24,7 @@ struct Ole32 {
 const Ole32* ole32() {
     static Ole32 functions;
     if (!functions.createMemoryStream) {
-        HMODULE module = LoadLibraryExW(L"ole32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        HMODULE module = loadSystemLibrary(u"ole32.dll");
         functions.initialize = systemFunction<decltype(functions.initialize)>(module, "CoInitializeEx");
         functions.uninitialize = systemFunction<decltype(functions.uninitialize)>(module, "CoUninitialize");
         functions.createInstance = systemFunction<decltype(functions.createInstance)>(module, "CoCreateInstance");
