@@ -6,6 +6,12 @@
 // launcher's standard output and error, and its exit code ends the launcher,
 // as if the application had run in the launcher's process. It needs Wine's
 // own exports; on Windows a real runtime's jvm.dll is loaded instead.
+//
+// With "bridgeJar=" (a unix path) the runtime starts the bridge's main class
+// of tests/java/bridge instead, which follows startups-<pid>.txt beside the
+// dll: one line per forwarded command line the launcher hands to
+// Controller.startupPerformed ("-" for null, "+" and the escaped text), and
+// passes each to the real Controller before and while main runs.
 #include <windows.h>
 
 #include <algorithm>
@@ -69,7 +75,27 @@ int runUnixProgram(const std::vector<std::string>& arguments) {
     return 1;
 }
 
+std::wstring startupsFile() { return vmDirectory() + L"startups-" + std::to_wstring(GetCurrentProcessId()) + L".txt"; }
+
+// The bridge's main class first, with the real one as its first argument.
+void insertBridge(std::vector<std::string>& command, const std::string& bridgeJar) {
+    auto classPath = std::find_if(command.begin(), command.end(), [](const std::string& option) {
+        return option.rfind("-Djava.class.path=", 0) == 0;
+    });
+    if (classPath == command.end()) classPath = command.insert(command.end() - 1, "-Djava.class.path=");
+    *classPath += (classPath->back() == '=' ? "" : ":") + bridgeJar;
+    command.insert(command.end() - 1, "-Dtessel.bridge.startups=" + unixPath(startupsFile()));
+    command.insert(command.end() - 1, "com.tessel.bridge.StartupBridge");
+}
+
 }  // namespace
+
+void startupPerformed(const std::optional<std::string>& commandLine) {
+    std::string line = commandLine ? "+" : "-";
+    for (char c : commandLine.value_or(""))
+        line += c == '\\' ? "\\\\" : c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+    appendLine(startupsFile(), line);
+}
 
 std::string runStaticMain(const std::string& className, const std::vector<std::string>& arguments) {
     if (className != "com/tessel/runtime/WinLauncher" && className != "com/orvane/runtime/launcher/WinLauncher")
@@ -82,6 +108,8 @@ std::string runStaticMain(const std::string& className, const std::vector<std::s
     std::string mainClass = className;
     std::replace(mainClass.begin(), mainClass.end(), '/', '.');
     command.push_back(mainClass);
+    std::string bridgeJar = vmSetting("bridgeJar", "");
+    if (!bridgeJar.empty()) insertBridge(command, bridgeJar);
     command.insert(command.end(), arguments.begin(), arguments.end());
 
     std::string line = "bridge";

@@ -32,6 +32,13 @@ RunOptions isolatedRun(bool log = true);
 // runtime "jre" beside the launcher, and the internal-error message.
 LauncherConfiguration appConfiguration(const char* executableType = "0");
 
+// A launcher process that runs while the test goes on.
+struct StartedLauncher {
+    HANDLE process = nullptr;
+    DWORD processId = 0;
+    std::wstring commandLine, outPath, errPath;
+};
+
 class LauncherSandbox {
 public:
     // Named after the running test unless given a name.
@@ -45,6 +52,9 @@ public:
     std::wstring writeFile(const std::wstring& name, const std::string& bytes);
 
     LauncherRun run(const std::wstring& exe, const RunOptions& options = {});
+    // run in two halves: start, then wait (at most 60 s) for the end.
+    StartedLauncher start(const std::wstring& exe, const RunOptions& options = {});
+    static LauncherRun finish(StartedLauncher& started);
     // The messages of the first log file without their time stamps; the file
     // is removed, so the next run's log is the first again.
     std::vector<std::string> takeLog();
@@ -58,6 +68,7 @@ public:
 private:
     std::wstring directory_;
     std::wstring tempDirectory_;
+    int starts_ = 0;
 };
 
 bool fileExists(const std::wstring& path);
