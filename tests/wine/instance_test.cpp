@@ -78,7 +78,7 @@ TEST(Instance, SecondStartsForwardTheirCommandLinesEachExactlyOnce) {
     LauncherSandbox sandbox;
     const int simultaneous = 20;
     TestRuntimeSetup setup;
-    setup.vm.awaitedStartups = 2 + simultaneous;
+    setup.vm.awaitedStartups = 3 + simultaneous;
     TestRuntime runtime(sandbox.path(L"jre"), setup);
     std::wstring exe = sandbox.makeLauncher(appConfiguration().set(10005, "1"));
 
@@ -87,6 +87,14 @@ TEST(Instance, SecondStartsForwardTheirCommandLinesEachExactlyOnce) {
     EXPECT_EQ(registeredPid(exe), running.processId);
     EXPECT_EQ(sandbox.run(exe, withArguments(L"a \"b c\"")).exitCode, 0u);
     EXPECT_EQ(sandbox.run(exe, withArguments(L"")).exitCode, 0u);
+    // Messages no launcher writes are dropped, and the next one still arrives.
+    std::string mailslot = "\\\\.\\mailslot\\orvane_notification_" + std::to_string(running.processId);
+    HANDLE slot = CreateFileA(mailslot.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(slot, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    for (const std::string& message : {std::string("odd"), std::string(70000, 'x'), std::string("d\0i\0r\0", 6)})
+        WriteFile(slot, message.data(), static_cast<DWORD>(message.size()), &written, nullptr);
+    CloseHandle(slot);
     std::vector<StartedLauncher> seconds;
     for (int i = 0; i < simultaneous; ++i) seconds.push_back(sandbox.start(exe, withArguments(L"n" + std::to_wstring(i))));
     for (StartedLauncher& second : seconds) EXPECT_EQ(LauncherSandbox::finish(second).exitCode, 0u);
@@ -95,20 +103,23 @@ TEST(Instance, SecondStartsForwardTheirCommandLinesEachExactlyOnce) {
 
     std::vector<std::string> transcript = runtime.jvmTranscript();
     EXPECT_EQ(countLines(transcript, "JNI_CreateJavaVM"), 1u);  // no second VM was started
-    EXPECT_EQ(countLines(transcript, startupCall), 2u + simultaneous);
-    EXPECT_EQ(countLines(transcript, startupCall + "\"a \"b c\"\""), 1u);
+    EXPECT_EQ(countLines(transcript, startupCall), 3u + simultaneous);
     EXPECT_EQ(countLines(transcript, startupCall + "null"), 1u);
-    for (int i = 0; i < simultaneous; ++i)
-        EXPECT_EQ(countLines(transcript, startupCall + "\"n" + std::to_string(i) + "\""), 1u) << i;
-    // One attach and one lookup serve every notification; each string is released.
+    std::vector<std::string> texts = {"\"a \"b c\"\"", "\"dir\""};
+    for (int i = 0; i < simultaneous; ++i) texts.push_back("\"n" + std::to_string(i) + "\"");
+    for (const std::string& text : texts) {  // each delivered once, its string released
+        EXPECT_EQ(countLines(transcript, startupCall + text), 1u) << text;
+        EXPECT_EQ(countLines(transcript, "DeleteLocalRef " + text), 1u) << text;
+    }
+    // One attach and one lookup serve every notification.
     EXPECT_EQ(countLines(transcript, "AttachCurrentThreadAsDaemon"), 1u);
     EXPECT_EQ(countLines(transcript, "FindClass com/tessel/Controller"), 1u);
-    EXPECT_EQ(countLines(transcript, "DeleteLocalRef \""), 1u + simultaneous);
 
     std::vector<std::string> log = sandbox.takeLog();
     EXPECT_TRUE(contains(log, "single instance mode"));
     EXPECT_TRUE(contains(log, "creating mailslot successful"));
     EXPECT_TRUE(contains(log, "listening to mailslot"));
+    EXPECT_TRUE(contains(log, "error mailslot read 3 bytes dropped"));
 }
 
 TEST(Instance, EarlyNotificationsWaitForTheVmAndADeadInstanceBlocksNoStart) {
