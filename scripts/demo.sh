@@ -34,7 +34,7 @@ code=0
 sh "$wine" x64 "$demo/hello.exe" "first argument" second &
 first=$!
 sleep 3
-sh "$wine" x64 "$demo/hello.exe" forwarded '"two words"'
+sh "$wine" x64 "$demo/hello.exe" forwarded "two words"
 echo "the second hello.exe exited with $? after forwarding its command line"
 wait $first || code=$?
 echo "hello.exe exited with $code"

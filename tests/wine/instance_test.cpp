@@ -55,7 +55,9 @@ TEST(Instance, EveryStartOutsideSingleInstanceModeTakesTheFirstFreeNumber) {
 
     StartedLauncher first = sandbox.start(exe, isolatedRun(false));
     ASSERT_TRUE(awaitTranscript(runtime, property, 1));
-    StartedLauncher second = sandbox.start(exe, isolatedRun(false));
+    std::wstring upperCase = exe;  // the same file through another spelling: the same name stem
+    std::transform(upperCase.begin(), upperCase.end(), upperCase.begin(), towupper);
+    StartedLauncher second = sandbox.start(upperCase, isolatedRun(false));
     ASSERT_TRUE(awaitTranscript(runtime, property, 2));
     for (StartedLauncher* started : {&first, &second}) {
         TerminateProcess(started->process, 7);  // a killed instance frees its name too
