@@ -7,11 +7,10 @@
 // as if the application had run in the launcher's process. It needs Wine's
 // own exports; on Windows a real runtime's jvm.dll is loaded instead.
 //
-// With "bridgeJar=" (a unix path) the runtime starts the bridge's main class
-// of tests/java/bridge instead, which follows startups-<pid>.txt beside the
-// dll: one line per forwarded command line the launcher hands to
-// Controller.startupPerformed ("-" for null, "+" and the escaped text), and
-// passes each to the real Controller before and while main runs.
+// With "bridgeJar=" (a unix path) the runtime starts the main class of
+// tests/java/bridge first, which hands the command lines forwarded to
+// Controller.startupPerformed here (a line each in startups-<pid>.txt beside
+// the dll, empty for null) to the real Controller.
 #include <windows.h>
 
 #include <algorithm>
@@ -79,21 +78,17 @@ std::wstring startupsFile() { return vmDirectory() + L"startups-" + std::to_wstr
 
 // The bridge's main class first, with the real one as its first argument.
 void insertBridge(std::vector<std::string>& command, const std::string& bridgeJar) {
-    auto classPath = std::find_if(command.begin(), command.end(), [](const std::string& option) {
-        return option.rfind("-Djava.class.path=", 0) == 0;
-    });
-    if (classPath == command.end()) classPath = command.insert(command.end() - 1, "-Djava.class.path=");
-    *classPath += (classPath->back() == '=' ? "" : ":") + bridgeJar;
-    command.insert(command.end() - 1, "-Dtessel.bridge.startups=" + unixPath(startupsFile()));
-    command.insert(command.end() - 1, "com.tessel.bridge.StartupBridge");
+    for (std::string& option : command)
+        if (option.rfind("-Djava.class.path=", 0) == 0) option += ":" + bridgeJar;
+    command.insert(command.end() - 1, {"-Dtessel.bridge.startups=" + unixPath(startupsFile()),
+                                       "com.tessel.bridge.StartupBridge"});
 }
 
 }  // namespace
 
 void startupPerformed(const std::optional<std::string>& commandLine) {
-    std::string line = commandLine ? "+" : "-";
-    for (char c : commandLine.value_or(""))
-        line += c == '\\' ? "\\\\" : c == '\n' ? "\\n" : c == '\r' ? "\\r" : std::string(1, c);
+    std::string line = commandLine.value_or("");
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     appendLine(startupsFile(), line);
 }
 
