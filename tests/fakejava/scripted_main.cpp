@@ -9,11 +9,7 @@
 
 #include "tests/fakejava/recording_jvm.h"
 
-namespace {
-
-std::atomic<int> startups{0};
-
-}  // namespace
+static std::atomic<int> startups{0};
 
 void startupPerformed(const std::optional<std::string>&) { ++startups; }
 

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <utility>
 
 namespace {
 
@@ -119,57 +118,46 @@ std::wstring LauncherSandbox::writeFile(const std::wstring& name, const std::str
     return path(name);
 }
 
-LauncherRun LauncherSandbox::run(const std::wstring& exe, const RunOptions& options) {
-    StartedLauncher started = start(exe, options);
-    return finish(started);
-}
-
 StartedLauncher LauncherSandbox::start(const std::wstring& exe, const RunOptions& options) {
     std::map<std::wstring, std::wstring> environment = {
         {L"TMP", tempDirectory_}, {L"TEMP", tempDirectory_}, {L"TESSEL_LOG", L""}, {L"ORVANE_LOG", L""}};
     for (const auto& [name, value] : options.environment) environment[name] = value;
     std::wstring block = environmentBlock(environment);
 
-    StartedLauncher started;
-    std::wstring suffix = starts_++ == 0 ? L"" : std::to_wstring(starts_);
-    started.outPath = path(L"stdout" + suffix + L".txt");
-    started.errPath = path(L"stderr" + suffix + L".txt");
+    std::wstring suffix = starts_++ == 0 ? L"" : std::to_wstring(starts_);  // concurrent runs
+    StartedLauncher launcher{nullptr, 0, path(L"stdout" + suffix + L".txt"), path(L"stderr" + suffix + L".txt")};
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = inheritableFile(started.outPath);
-    startup.hStdError = inheritableFile(started.errPath);
-    started.commandLine = L"\"" + exe + L"\"" + (options.arguments.empty() ? L"" : L" " + options.arguments);
+    startup.hStdOutput = inheritableFile(launcher.outPath);
+    startup.hStdError = inheritableFile(launcher.errPath);
+    std::wstring commandLine = L"\"" + exe + L"\"" + (options.arguments.empty() ? L"" : L" " + options.arguments);
     PROCESS_INFORMATION process = {};
     DWORD flags = CREATE_UNICODE_ENVIRONMENT;
-    std::wstring commandLine = started.commandLine;
-    BOOL ok = options.token
-                  ? CreateProcessAsUserW(options.token, nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags,
-                                         block.data(), directory_.c_str(), &startup, &process)
-                  : CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, block.data(),
-                                   directory_.c_str(), &startup, &process);
+    BOOL started = options.token
+                       ? CreateProcessAsUserW(options.token, nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags,
+                                              block.data(), directory_.c_str(), &startup, &process)
+                       : CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, block.data(),
+                                        directory_.c_str(), &startup, &process);
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
-    EXPECT_TRUE(ok) << "could not start " << utf8(commandLine) << ": " << GetLastError();
-    if (!ok) return started;
-    CloseHandle(process.hThread);
-    started.process = process.hProcess;
-    started.processId = process.dwProcessId;
-    return started;
+    EXPECT_TRUE(started) << "could not start " << utf8(commandLine) << ": " << GetLastError();
+    if (started) CloseHandle(process.hThread);
+    return {process.hProcess, process.dwProcessId, launcher.outPath, launcher.errPath};
 }
 
-LauncherRun LauncherSandbox::finish(StartedLauncher& started) {
+LauncherRun LauncherSandbox::finish(StartedLauncher launcher) {
     LauncherRun result;
-    if (!started.process) return result;
-    if (WaitForSingleObject(started.process, 60000) != WAIT_OBJECT_0) {
-        ADD_FAILURE() << utf8(started.commandLine) << " did not end within 60 s";
-        TerminateProcess(started.process, 99);
-        WaitForSingleObject(started.process, 5000);
+    if (!launcher.process) return result;
+    if (WaitForSingleObject(launcher.process, 60000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << utf8(launcher.outPath) << ": the launcher did not end within 60 s";
+        TerminateProcess(launcher.process, 99);
+        WaitForSingleObject(launcher.process, 5000);
     }
-    GetExitCodeProcess(started.process, &result.exitCode);
-    CloseHandle(std::exchange(started.process, nullptr));
-    result.standardOutput = readFile(started.outPath);
-    result.standardError = readFile(started.errPath);
+    GetExitCodeProcess(launcher.process, &result.exitCode);
+    CloseHandle(launcher.process);
+    result.standardOutput = readFile(launcher.outPath);
+    result.standardError = readFile(launcher.errPath);
     return result;
 }
 

@@ -8,16 +8,8 @@ import java.nio.file.Paths;
 import java.util.Arrays;
 import java.util.List;
 
-/**
- * Main class of the demo's bridge runtime: follows the file named by
- * tessel.bridge.startups, where the bridge jvm.dll appends a line for each
- * command line the launcher forwards (empty for null), hands each to
- * Controller, and runs the real main class.
- */
+/** The demo bridge's main: hands the lines of tessel.bridge.startups (empty for null) to Controller, runs args[0]. */
 public final class StartupBridge {
-    private StartupBridge() {
-    }
-
     public static void main(String[] args) throws Exception {
         Path file = Paths.get(System.getProperty("tessel.bridge.startups"));
         Thread follower = new Thread(() -> {
