@@ -27,7 +27,7 @@ bool readMessage(HANDLE mailslot, std::vector<unsigned char>& buffer, DWORD& siz
         if (ReadFile(mailslot, buffer.data(), static_cast<DWORD>(buffer.size()), &size, nullptr)) return true;
         error = GetLastError();
         DWORD next = MAILSLOT_NO_MESSAGE;
-        // A larger message than announced stays queued on some systems:
+        // A message larger than the buffer stays queued on some systems:
         // read it whole to get past it.
         if (error != ERROR_INSUFFICIENT_BUFFER || !GetMailslotInfo(mailslot, nullptr, &next, nullptr, nullptr) ||
             next == MAILSLOT_NO_MESSAGE || next <= buffer.size())
@@ -89,6 +89,8 @@ void notifyRunningInstance(uint32_t processId, const std::u16string& tail) {
 DWORD WINAPI notificationListener(void* mailslotHandle) {
     Handle mailslot(static_cast<HANDLE>(mailslotHandle));
     logLine(u"listening to mailslot");
+    // Room beyond the largest message: a system that cuts a longer one
+    // short still reads more than any sender writes, and it is dropped.
     std::vector<unsigned char> buffer(maxNotificationBytes + 2);
     // A failing read is retried after a pause that grows; ten failures in a
     // row end the listener rather than let it spin.

@@ -23,26 +23,27 @@ struct CreatedSemaphore {
     DWORD error;
 };
 
-CreatedSemaphore createLoggedSemaphore(const std::string& name) {
+// Default security, initial and maximum count 1; an existing semaphore is opened.
+CreatedSemaphore createSemaphore(const std::string& name) {
     HANDLE handle = CreateSemaphoreA(nullptr, 1, 1, name.c_str());
-    DWORD error = GetLastError();
-    logLine(u"semaphore name %S, code %d, value %p", name.c_str(), error, static_cast<void*>(handle));
-    return {handle, error};
+    return {handle, GetLastError()};
 }
 
-// Numbered instances: the first name not yet taken; the handle stays open
-// for the process's life.
+void logSemaphore(const std::string& name, const CreatedSemaphore& created) {
+    logLine(u"semaphore name %S, code %d, value %p", name.c_str(), created.error, static_cast<void*>(created.handle));
+}
+
+// Numbered instances: the first name not yet taken, up to the number 100000.
+// The handle stays open for the process's life.
 void takeNumberedSemaphore(const std::string& key, bool global) {
-    const unsigned lastCounter = 100000;
     for (unsigned k = 0;; ++k) {
         std::string name = instanceSemaphoreNameFor(key, global, k);
-        HANDLE handle = CreateSemaphoreA(nullptr, 1, 1, name.c_str());
-        DWORD error = GetLastError();
-        if (error == ERROR_ALREADY_EXISTS && k < lastCounter) {
-            CloseHandle(handle);
+        CreatedSemaphore created = createSemaphore(name);
+        if (created.error == ERROR_ALREADY_EXISTS && k < 100000) {
+            CloseHandle(created.handle);
             continue;
         }
-        logLine(u"semaphore name %S, code %d, value %p", name.c_str(), error, static_cast<void*>(handle));
+        logSemaphore(name, created);
         semaphoreName = name;
         return;
     }
@@ -115,7 +116,8 @@ void enterInstanceMode(bool forwardCommandLine) {
     }
     logLine(u"single instance mode");
     std::string name = instanceSemaphoreNameFor(key, global);
-    CreatedSemaphore created = createLoggedSemaphore(name);
+    CreatedSemaphore created = createSemaphore(name);
+    logSemaphore(name, created);
     if (created.error == ERROR_ALREADY_EXISTS) {
         CloseHandle(created.handle);
         handOverToRunningInstance(key, forwardCommandLine);
