@@ -6,11 +6,8 @@
 // launcher's standard output and error, and its exit code ends the launcher,
 // as if the application had run in the launcher's process. It needs Wine's
 // own exports; on Windows a real runtime's jvm.dll is loaded instead.
-//
-// With "bridgeJar=" (a unix path) the runtime starts the main class of
-// tests/java/bridge first, which hands the command lines forwarded to
-// Controller.startupPerformed here (a line each in startups-<pid>.txt beside
-// the dll, empty for null) to the real Controller.
+// With "bridgeJar=", the main class of tests/java/bridge goes first and gets
+// the command lines forwarded here (startups-<pid>.txt beside the dll).
 #include <windows.h>
 
 #include <algorithm>
@@ -76,18 +73,17 @@ int runUnixProgram(const std::vector<std::string>& arguments) {
 
 std::wstring startupsFile() { return vmDirectory() + L"startups-" + std::to_wstring(GetCurrentProcessId()) + L".txt"; }
 
-// The bridge's main class first, with the real one as its first argument.
 void insertBridge(std::vector<std::string>& command, const std::string& bridgeJar) {
     for (std::string& option : command)
         if (option.rfind("-Djava.class.path=", 0) == 0) option += ":" + bridgeJar;
-    command.insert(command.end() - 1, {"-Dtessel.bridge.startups=" + unixPath(startupsFile()),
-                                       "com.tessel.bridge.StartupBridge"});
+    command.insert(command.end() - 1,
+                   {"-Dtessel.bridge.startups=" + unixPath(startupsFile()), "com.tessel.bridge.StartupBridge"});
 }
 
 }  // namespace
 
 void startupPerformed(const std::optional<std::string>& commandLine) {
-    std::string line = commandLine.value_or("");
+    std::string line = commandLine.value_or("");  // one line, even for a command line with line breaks
     std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     appendLine(startupsFile(), line);
 }

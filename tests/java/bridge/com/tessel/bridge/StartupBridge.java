@@ -1,29 +1,23 @@
 package com.tessel.bridge;
 
 import com.tessel.Controller;
-import java.nio.charset.StandardCharsets;
-import java.nio.file.Files;
-import java.nio.file.Path;
-import java.nio.file.Paths;
-import java.util.Arrays;
-import java.util.List;
+import java.nio.file.*;
+import java.util.*;
 
 /** The demo bridge's main: hands the lines of tessel.bridge.startups (empty for null) to Controller, runs args[0]. */
 public final class StartupBridge {
     public static void main(String[] args) throws Exception {
         Path file = Paths.get(System.getProperty("tessel.bridge.startups"));
         Thread follower = new Thread(() -> {
-            for (int done = 0;; ) {
-                try {
-                    List<String> lines = Files.exists(file)
-                        ? Files.readAllLines(file, StandardCharsets.UTF_8) : Arrays.<String>asList();
-                    for (; done < lines.size(); ++done) {
-                        Controller.startupPerformed(lines.get(done).isEmpty() ? null : lines.get(done));
+            try {
+                for (int done = 0;; Thread.sleep(100)) {
+                    List<String> lines = Files.exists(file) ? Files.readAllLines(file) : Collections.emptyList();
+                    for (String line : lines.subList(done, done = lines.size())) {
+                        Controller.startupPerformed(line.isEmpty() ? null : line);
                     }
-                    Thread.sleep(100);
-                } catch (Exception e) {
-                    return;
                 }
+            } catch (Exception e) {
+                return;  // the demo ends
             }
         });
         follower.setDaemon(true);
