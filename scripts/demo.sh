@@ -7,6 +7,8 @@
 # arguments the launcher built. On Windows the same launcher file loads a
 # real runtime's jvm.dll into its own process instead. The launcher file
 # carries the sample's splash image; scripts/screenshots.sh photographs it.
+# It is in single-instance mode: a second start while the sample runs
+# forwards its command line, which the sample prints.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/install-deps.sh"
@@ -20,6 +22,8 @@ cp "$fake/java.exe" "$fake/javaw.exe" "$demo/jre/bin/"
 cp "$fake/bridge_jvm.dll" "$demo/jre/bin/server/jvm.dll"
 # What the launcher's version probe reads; the bridge runs /usr/bin/java.
 printf 'line=openjdk version "17.0.15" 2025-04-15\n' > "$demo/jre/bin/fakejava.cfg"
+# The bridge hands forwarded command lines to the JDK through its own main class.
+printf 'bridgeJar=%s\n' "$root/build/native/tests/java/tessel-bridge.jar" > "$demo/jre/bin/server/fakejvm.cfg"
 cp "$jars/tessel-runtime.jar" "$jars/tessel-sample.jar" "$demo/lib/"
 export WINEPREFIX="$root/build/x64/wineprefix"
 wine="$root/scripts/wine.sh"
@@ -31,8 +35,13 @@ sh "$wine" x64 "$fake/add_splash_image.exe" "Z:$demo/launcher64-splash.exe" "Z:$
 cp "$fake/splashscreen.dll" "$demo/jre/bin/"
 "$root/build/native/builder/tessel-make-launcher" "$demo/launcher64-splash.exe" "$demo/hello.exe" \
   107=1 122=com.example.Hello "121=A1.\\lib\\tessel-runtime.jar;A1.\\lib\\tessel-sample.jar;" \
-  "128=B.\\jre;Y;EJAVA_HOME;EJDK_HOME;" "123=-Dhello.from=launcher" 108=1 2001=t m1000=Hello
+  "128=B.\\jre;Y;EJAVA_HOME;EJDK_HOME;" "123=-Dhello.from=launcher -Dhello.waitSeconds=8" 10005=1 108=1 2001=t m1000=Hello
 code=0
-sh "$wine" x64 "$demo/hello.exe" "first argument" second || code=$?
+sh "$wine" x64 "$demo/hello.exe" "first argument" second &
+first=$!
+sleep 3
+sh "$wine" x64 "$demo/hello.exe" forwarded "two words"
+echo "the second hello.exe exited with $? after forwarding its command line"
+wait $first || code=$?
 echo "hello.exe exited with $code"
 exit $code

@@ -17,6 +17,8 @@ std::string vmConfig(const FakeVmBehaviour& vm) {
     for (const std::string& name : vm.missingMethods) config += "missingMethod=" + name + "\r\n";
     if (!vm.mainThrows.empty()) config += "mainThrows=" + vm.mainThrows + "\r\n";
     if (vm.mainExitCode) config += "mainExits=" + std::to_string(*vm.mainExitCode) + "\r\n";
+    config += "notifications=" + std::to_string(vm.awaitedStartups) + "\r\n";
+    config += "createDelayMs=" + std::to_string(vm.creationDelayMs) + "\r\n";
     return config;
 }
 
