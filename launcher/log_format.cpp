@@ -1,5 +1,7 @@
 #include "launcher/log_format.h"
 
+#include <cmath>
+
 #include "launcher/text.h"
 
 namespace {
@@ -65,11 +67,34 @@ std::u16string formatInteger(const Directive& directive, int64_t value) {
     return pad((negative ? u"-" : u"") + digits(magnitude, 10, false), directive, negative ? 1 : 0);
 }
 
+// Six decimals, rounded, as "%f" of the Windows C runtime prints them.
+std::u16string formatReal(const Directive& directive, double value) {
+    bool negative = std::signbit(value);
+    if (std::isnan(value)) return pad(u"1.#QNAN0", directive);
+    if (std::isinf(value)) return pad(negative ? u"-1.#INF00" : u"1.#INF00", directive);
+    double whole = std::floor(std::fabs(value));
+    double millionths = std::round((std::fabs(value) - whole) * 1e6);
+    if (millionths >= 1e6) {
+        whole += 1;
+        millionths = 0;
+    }
+    std::u16string text;
+    do {
+        text.insert(text.begin(), static_cast<char16_t>(u'0' + static_cast<int>(std::fmod(whole, 10))));
+        whole = std::floor(whole / 10);
+    } while (whole >= 1);
+    std::u16string fraction = digits(static_cast<uint64_t>(millionths), 10, false);
+    text += u"." + std::u16string(6 - fraction.size(), u'0') + fraction;
+    return pad((negative ? u"-" : u"") + text, directive, negative ? 1 : 0);
+}
+
 std::u16string formatArgument(const Directive& directive, const LogArg& arg) {
     switch (directive.conversion) {
         case u'd':
         case u'x':
             return formatInteger(directive, arg.integer);
+        case u'f':
+            return formatReal(directive, arg.real);
         case u'c':
             return pad(std::u16string(1, static_cast<char16_t>(arg.integer)), directive);
         case u'p': {

@@ -1,8 +1,9 @@
 // The printf-style formatter of the log. It follows the wide printf
 // conventions of the Windows C runtime for what the launcher uses: "%s" takes
 // a UTF-16 text and "%S" an 8-bit text (widened byte by byte), "%d" and "%x"
-// an int, "%I64d" a 64-bit integer, "%c" a character, "%p" a pointer; the
-// flags "-", "0" and "#" and a width may come before the conversion.
+// an int, "%I64d" a 64-bit integer, "%c" a character, "%p" a pointer, "%f" a
+// floating-point number with six decimals; the flags "-", "0" and "#" and a
+// width may come before the conversion.
 //
 // Formats are checked against their arguments when the launcher is compiled:
 // use the macros (logLine and logError in log.h, formatChecked here), which
@@ -13,7 +14,7 @@
 #include <string>
 #include <type_traits>
 
-enum class LogArgKind : unsigned char { end, integer, integer64, utf16, bytes, pointer, unsupported };
+enum class LogArgKind : unsigned char { end, integer, integer64, real, utf16, bytes, pointer, unsupported };
 
 template <typename T>
 constexpr LogArgKind logArgKind() {
@@ -26,6 +27,8 @@ constexpr LogArgKind logArgKind() {
         return LogArgKind::pointer;
     else if constexpr (std::is_integral_v<U> && !std::is_same_v<U, bool>)
         return sizeof(U) <= 4 ? LogArgKind::integer : LogArgKind::integer64;
+    else if constexpr (std::is_floating_point_v<U>)
+        return LogArgKind::real;
     else
         return LogArgKind::unsupported;
 }
@@ -59,6 +62,9 @@ constexpr bool logFormatFits(const char16_t* format, const LogArgKind* kinds) {
             case u'x':
                 if (kind != (is64 ? LogArgKind::integer64 : LogArgKind::integer)) return false;
                 break;
+            case u'f':
+                if (is64 || kind != LogArgKind::real) return false;
+                break;
             case u'c':
                 if (is64 || kind != LogArgKind::integer) return false;
                 break;
@@ -89,6 +95,7 @@ struct LogArg {
     LogArgKind kind = LogArgKind::end;
     int64_t integer = 0;
     const void* pointer = nullptr;
+    double real = 0;
 };
 
 template <typename T>
@@ -96,6 +103,8 @@ LogArg logArg(const T& value) {
     constexpr LogArgKind kind = logArgKind<std::decay_t<T>>();
     if constexpr (kind == LogArgKind::integer || kind == LogArgKind::integer64)
         return {kind, static_cast<int64_t>(value), nullptr};
+    else if constexpr (kind == LogArgKind::real)
+        return {kind, 0, nullptr, static_cast<double>(value)};
     else
         return {kind, 0, static_cast<const void*>(value)};
 }

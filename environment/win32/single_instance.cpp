@@ -1,13 +1,131 @@
 #include "environment/single_instance.h"
 
+#include <windows.h>
+
+#include "environment/instance_names.h"
+#include "environment/launcher_path.h"
+#include "environment/win32/instance_notification.h"
+#include "launcher/config_store.h"
+#include "launcher/errors.h"
 #include "launcher/log.h"
+#include "launcher/setting_ids.h"
+#include "launcher/win32/handle.h"
+#include "launcher/win32/wide.h"
 
 namespace {
 
 std::optional<std::string> semaphoreName;
 
+const char pidsKey[] = "SOFTWARE\\valdrin-works\\tessel\\pids\\";
+
+struct CreatedSemaphore {
+    HANDLE handle;
+    DWORD error;
+};
+
+// Default security, initial and maximum count 1; an existing semaphore is opened.
+CreatedSemaphore createSemaphore(const std::string& name) {
+    HANDLE handle = CreateSemaphoreA(nullptr, 1, 1, name.c_str());
+    return {handle, GetLastError()};
+}
+
+void logSemaphore(const std::string& name, const CreatedSemaphore& created) {
+    logLine(u"semaphore name %S, code %d, value %p", name.c_str(), created.error, static_cast<void*>(created.handle));
+}
+
+// Numbered instances: the first name not yet taken, up to the number 100000.
+// The handle stays open for the process's life.
+void takeNumberedSemaphore(const std::string& key, bool global) {
+    for (unsigned k = 0;; ++k) {
+        std::string name = instanceSemaphoreNameFor(key, global, k);
+        CreatedSemaphore created = createSemaphore(name);
+        if (created.error == ERROR_ALREADY_EXISTS && k < 100000) {
+            CloseHandle(created.handle);
+            continue;
+        }
+        logSemaphore(name, created);
+        semaphoreName = name;
+        return;
+    }
+}
+
+bool processIsRunning(DWORD processId) {
+    Handle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    if (!process) return GetLastError() == ERROR_ACCESS_DENIED;  // exists, but not ours to open
+    return WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT;
+}
+
+// The process id that the running instance registered. An id whose process
+// has ended counts as none, like a missing value: it is a stale entry of an
+// instance that died, and the new first instance has not written its own yet.
+DWORD registeredRunningPid(const std::string& key) {
+    RegistryKey pids;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, pidsKey, 0, KEY_QUERY_VALUE, pids.receive()) != ERROR_SUCCESS) return 0;
+    DWORD pid = 0, size = sizeof pid;
+    if (RegQueryValueExA(pids.get(), key.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&pid), &size) !=
+            ERROR_SUCCESS ||
+        size != sizeof pid)
+        return 0;
+    return pid != 0 && processIsRunning(pid) ? pid : 0;
+}
+
+void registerOwnPid(const std::string& key) {
+    RegistryKey pids;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, pidsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, pids.receive(), nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    DWORD pid = GetCurrentProcessId();
+    RegSetValueExA(pids.get(), key.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&pid), sizeof pid);
+}
+
+[[noreturn]] void handOverToRunningInstance(const std::string& key, bool forwardCommandLine) {
+    // The running instance may have its semaphore but not yet its registry value.
+    DWORD pid = registeredRunningPid(key);
+    for (int retry = 0; pid == 0 && retry < 50; ++retry) {
+        Sleep(100);
+        pid = registeredRunningPid(key);
+    }
+    logLine(u"other pid %d", pid);
+    if (pid != 0) {
+        if (getConfigInt(settingActivateRunningInstance) != 0) activateInstanceWindows(pid, true);
+        if (forwardCommandLine) notifyRunningInstance(pid, commandLineTail(utf16(GetCommandLineW())));
+    }
+    logLine(u"exiting");
+    exitLauncher(0);
+}
+
+void startListener() {
+    HANDLE mailslot = createNotificationMailslot();
+    if (mailslot == INVALID_HANDLE_VALUE) {
+        logLine(u"creating mailslot failed");
+        return;
+    }
+    logLine(u"creating mailslot successful");
+    Handle thread(CreateThread(nullptr, 0, notificationListener, mailslot, 0, nullptr));
+    if (!thread) CloseHandle(mailslot);
+}
+
 }  // namespace
 
-void enterInstanceMode(bool) { logLine(u"enterInstanceMode (not yet supported)"); }
+void enterInstanceMode(bool forwardCommandLine) {
+    const std::string key = canonicalPath(launcherPathAnsi(), false);
+    const bool global = getConfigInt(settingGlobalInstanceSemaphore) != 0;
+    if (getConfigInt(settingSingleInstance) == 0) {
+        takeNumberedSemaphore(key, global);
+        return;
+    }
+    logLine(u"single instance mode");
+    std::string name = instanceSemaphoreNameFor(key, global);
+    CreatedSemaphore created = createSemaphore(name);
+    logSemaphore(name, created);
+    if (created.error == ERROR_ALREADY_EXISTS) {
+        CloseHandle(created.handle);
+        handOverToRunningInstance(key, forwardCommandLine);
+    }
+    // Also when the creation failed otherwise: nothing says another instance runs.
+    semaphoreName = name;
+    registerOwnPid(key);
+    if (forwardCommandLine) startListener();
+}
 
 const std::optional<std::string>& instanceSemaphoreName() { return semaphoreName; }

@@ -6,6 +6,8 @@
 // launcher's standard output and error, and its exit code ends the launcher,
 // as if the application had run in the launcher's process. It needs Wine's
 // own exports; on Windows a real runtime's jvm.dll is loaded instead.
+// With "bridgeJar=", the main class of tests/java/bridge goes first and gets
+// the command lines forwarded here (startups-<pid>.txt beside the dll).
 #include <windows.h>
 
 #include <algorithm>
@@ -69,7 +71,22 @@ int runUnixProgram(const std::vector<std::string>& arguments) {
     return 1;
 }
 
+std::wstring startupsFile() { return vmDirectory() + L"startups-" + std::to_wstring(GetCurrentProcessId()) + L".txt"; }
+
+void insertBridge(std::vector<std::string>& command, const std::string& bridgeJar) {
+    for (std::string& option : command)
+        if (option.rfind("-Djava.class.path=", 0) == 0) option += ":" + bridgeJar;
+    command.insert(command.end() - 1,
+                   {"-Dtessel.bridge.startups=" + unixPath(startupsFile()), "com.tessel.bridge.StartupBridge"});
+}
+
 }  // namespace
+
+void startupPerformed(const std::optional<std::string>& commandLine) {
+    std::string line = commandLine.value_or("");  // one line, even for a command line with line breaks
+    std::replace_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    appendLine(startupsFile(), line);
+}
 
 std::string runStaticMain(const std::string& className, const std::vector<std::string>& arguments) {
     if (className != "com/tessel/runtime/WinLauncher" && className != "com/orvane/runtime/launcher/WinLauncher")
@@ -82,6 +99,8 @@ std::string runStaticMain(const std::string& className, const std::vector<std::s
     std::string mainClass = className;
     std::replace(mainClass.begin(), mainClass.end(), '/', '.');
     command.push_back(mainClass);
+    std::string bridgeJar = vmSetting("bridgeJar", "");
+    if (!bridgeJar.empty()) insertBridge(command, bridgeJar);
     command.insert(command.end(), arguments.begin(), arguments.end());
 
     std::string line = "bridge";

@@ -37,11 +37,6 @@ struct Method {
 
 std::atomic<Object*> pending{nullptr};  // the pending exception
 
-const std::wstring& ownDirectory() {
-    static const std::wstring directory = moduleDirectory(reinterpret_cast<HMODULE>(&__ImageBase));
-    return directory;
-}
-
 bool listed(const std::string& key, const std::string& value) {
     std::vector<std::string> values = settings(config, key);
     return std::find(values.begin(), values.end(), value) != values.end();
@@ -112,6 +107,8 @@ jobject call(const char* function, jobject target, jmethodID id, va_list args) {
         std::string thrown = runStaticMain(textOf(target), arguments);
         if (!thrown.empty()) pending = newObject<Object*>(Object::throwable, thrown);
     }
+    if (called.name == "startupPerformed" && objects.size() == 1)
+        startupPerformed(objects[0] ? std::optional<std::string>(textOf(objects[0])) : std::nullopt);
     if (called.name == "toString") return newString(utf16(textOf(target)));
     return nullptr;
 }
@@ -236,10 +233,16 @@ jint JNICALL DestroyJavaVM(JavaVM*) {
     return JNI_OK;
 }
 
+jint JNICALL AttachCurrentThreadAsDaemon(JavaVM*, void** attachedEnvironment, void*) {
+    record("AttachCurrentThreadAsDaemon");
+    *attachedEnvironment = &environment;
+    return JNI_OK;
+}
+
 JNIInvokeInterface_ vmTable() {
     JNIInvokeInterface_ table;
     fillWithUnexpected<false>(table, std::make_index_sequence<sizeof table / sizeof(void*)>());
-    SLOT(DestroyJavaVM);
+    SLOT(DestroyJavaVM), SLOT(AttachCurrentThreadAsDaemon);
     return table;
 }
 #undef SLOT
@@ -249,14 +252,19 @@ JavaVM_ vm{&vmFunctions};
 
 }  // namespace
 
+const std::wstring& vmDirectory() {
+    static const std::wstring directory = moduleDirectory(reinterpret_cast<HMODULE>(&__ImageBase));
+    return directory;
+}
+
 const VmRecord& vmRecord() { return recorded; }
 
 std::string vmSetting(const std::string& key, const std::string& fallback) { return setting(config, key, fallback); }
 
-void record(const std::string& line) { appendLine(ownDirectory() + L"jvm.log", line); }
+void record(const std::string& line) { appendLine(vmDirectory() + L"jvm.log", line); }
 
 JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** createdVm, void** createdEnvironment, void* args) {
-    config = readFile(ownDirectory() + L"fakejvm.cfg");
+    config = readFile(vmDirectory() + L"fakejvm.cfg");
     const auto* initArgs = static_cast<const JavaVMInitArgs*>(args);
     char version[16];
     snprintf(version, sizeof version, "0x%08lx", static_cast<unsigned long>(initArgs->version));
@@ -266,6 +274,7 @@ JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** createdVm, void** createdEnviro
         record(std::string("option ") + initArgs->options[i].optionString);
         recorded.options.push_back(initArgs->options[i].optionString);
     }
+    Sleep(std::stoul(vmSetting("createDelayMs", "0")));  // a slow start, for clients that come early
     bool fails = vmSetting("create", "") == "fail";
     *createdVm = fails ? nullptr : &vm;
     *createdEnvironment = fails ? nullptr : &environment;

@@ -5,6 +5,7 @@
 // plays the configured ending, the bridge VM runs a real Java runtime.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,9 +17,15 @@ struct VmRecord {
 };
 const VmRecord& vmRecord();
 
+// The dll's directory, ending in "\".
+const std::wstring& vmDirectory();
+
 // The first value of key in fakejvm.cfg, or fallback.
 std::string vmSetting(const std::string& key, const std::string& fallback);
 void record(const std::string& line);  // to jvm.log
+
+// Com.tessel.Controller.startupPerformed was called with this text (none: null).
+void startupPerformed(const std::optional<std::string>& commandLine);
 
 // Runs a static main(String[]) of className ("a/b/C") with the texts of its
 // argument array. Returns the toString text of an exception that main

@@ -94,7 +94,7 @@ scale = 1.0
 file = "splash.png"
 [[splash.images]]
 scale = 2.0
-file = "splash@2x.png"
+file = "splash.png"
 [splash.status]
 x = 10
 y = 20

@@ -67,7 +67,7 @@ icon = "hello.ico"
 execution_level = "highestAvailable"
 [[splash.images]]
 scale = 1.0
-file = "splash@2x.png"
+file = "splash.png"
 [[splash.images]]
 scale = 1.5
 file = "splash.png"
@@ -116,7 +116,7 @@ TEST(BuilderImage, ExplainNamesSettingsMessagesFilesAndResources) {
     std::string error;
     std::string text = explainLauncherFile(file, error).value();
     for (const char* part : {"application.main_class (122) = com.example.Main", "raw (141) = x",
-                             "[de] 1010 = Die Hauptklasse", "lib\\a.dll (887 bytes)",
+                             "[de] 1010 = Die Hauptklasse", "lib\\a.dll (19055 bytes)",
                              "type 24 (manifest), name 1, language 1033: 61 bytes, level asInvoker"})
         EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
     EXPECT_FALSE(explainLauncherFile(builderTestImage(), error));

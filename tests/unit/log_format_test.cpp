@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 template <typename... T>
@@ -19,7 +21,7 @@ static_assert(!fits<int>(u"%I64d"));
 static_assert(!fits<int>(u"%s"));
 static_assert(!fits<int>(u"%d %d"));                   // an argument missing
 static_assert(!fits<int, int>(u"%d"));                 // one left over
-static_assert(!fits<double>(u"%f"));                   // conversions the launcher does not use
+static_assert(fits<float, double>(u"%f %f") && !fits<int>(u"%f") && !fits<double>(u"%d"));
 static_assert(!fits<int>(u"%u"));
 
 TEST(LogFormat, WideConventionsForStrings) {
@@ -40,6 +42,12 @@ TEST(LogFormat, Numbers) {
     // Pointers as the Windows runtime prints them.
     std::u16string pointer = sizeof(void*) == 4 ? u"0000ABCD" : u"000000000000ABCD";
     EXPECT_EQ(formatChecked(u"%p", reinterpret_cast<void*>(0xABCD)), pointer);
+}
+
+TEST(LogFormat, RealsWithSixRoundedDecimals) {
+    EXPECT_EQ(formatChecked(u"%f %f %f|%010f|%-10f|", 1.5f, 0.1f, 1234567.25, -1.25, 0.9999999),
+              u"1.500000 0.100000 1234567.250000|-01.250000|1.000000  |");
+    EXPECT_EQ(formatChecked(u"%f %f", INFINITY, -0.0), u"1.#INF00 -0.000000");
 }
 
 TEST(LogFormat, TimestampHasNoLeadingZeros) {

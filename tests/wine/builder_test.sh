@@ -30,7 +30,7 @@ grep -q "bad.toml:2: unknown key application.main_clas" "$work/bad.txt" || fail 
 [ ! -e "$work/bad.exe" ] || fail "a failed build left a file"
 
 resources=$(wrestool -l "$work/hello.exe")
-for kind in "type=icon" "type=group_icon" "type=version" "--type=10 --name=10000" "--type=10 --name=10004" \
+for kind in "type=icon" "type=group_icon" "type=version" "--type=10 --name=10000" \
             "--type=24 --name=1"; do
   echo "$resources" | grep -q -e "$kind" || fail "wrestool lists no $kind"
 done

@@ -38,11 +38,12 @@ TEST(Launch, OptionsInOrderAndTheArgumentArrayReachMainOfTheFlavoursLauncherClas
         std::vector<std::string> leadingArguments;
     } cases[] = {
         {"t", "1", "0", L"/usr/share/man",
-         {"tessel.moduleName", "sun.java.command", "tessel.tempDir", "tessel.unextractedPosition", "java.library.path"},
+         {"tessel.semaphoreName", "tessel.moduleName", "sun.java.command", "tessel.tempDir",
+          "tessel.unextractedPosition", "java.library.path"},
          "com/tessel/runtime/WinLauncher", {"true", "com.example.Main", "", "", "false"}},
         {"o", "0", "1", L"",
-         {"tessel.isOrvane", "tessel.moduleName", "sun.java.command", "tessel.tempDir", "tessel.unextractedPosition",
-          "java.library.path", "tessel.consoleCodepage"},
+         {"tessel.semaphoreName", "tessel.isOrvane", "tessel.moduleName", "sun.java.command", "tessel.tempDir",
+          "tessel.unextractedPosition", "java.library.path", "tessel.consoleCodepage"},
          "com/orvane/runtime/launcher/WinLauncher", {"false", "com.example.Main", "", "", "true"}},
     };
     for (const auto& c : cases) {

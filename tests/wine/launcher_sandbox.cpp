@@ -118,18 +118,19 @@ std::wstring LauncherSandbox::writeFile(const std::wstring& name, const std::str
     return path(name);
 }
 
-LauncherRun LauncherSandbox::run(const std::wstring& exe, const RunOptions& options) {
+StartedLauncher LauncherSandbox::start(const std::wstring& exe, const RunOptions& options) {
     std::map<std::wstring, std::wstring> environment = {
         {L"TMP", tempDirectory_}, {L"TEMP", tempDirectory_}, {L"TESSEL_LOG", L""}, {L"ORVANE_LOG", L""}};
     for (const auto& [name, value] : options.environment) environment[name] = value;
     std::wstring block = environmentBlock(environment);
 
-    std::wstring outPath = path(L"stdout.txt"), errPath = path(L"stderr.txt");
+    std::wstring suffix = starts_++ == 0 ? L"" : std::to_wstring(starts_);  // concurrent runs
+    StartedLauncher launcher{nullptr, 0, path(L"stdout" + suffix + L".txt"), path(L"stderr" + suffix + L".txt")};
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = inheritableFile(outPath);
-    startup.hStdError = inheritableFile(errPath);
+    startup.hStdOutput = inheritableFile(launcher.outPath);
+    startup.hStdError = inheritableFile(launcher.errPath);
     std::wstring commandLine = L"\"" + exe + L"\"" + (options.arguments.empty() ? L"" : L" " + options.arguments);
     PROCESS_INFORMATION process = {};
     DWORD flags = CREATE_UNICODE_ENVIRONMENT;
@@ -140,19 +141,23 @@ LauncherRun LauncherSandbox::run(const std::wstring& exe, const RunOptions& opti
                                         directory_.c_str(), &startup, &process);
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
-    LauncherRun result;
     EXPECT_TRUE(started) << "could not start " << utf8(commandLine) << ": " << GetLastError();
-    if (!started) return result;
-    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
-        ADD_FAILURE() << utf8(commandLine) << " did not end within 60 s";
-        TerminateProcess(process.hProcess, 99);
-        WaitForSingleObject(process.hProcess, 5000);
+    if (started) CloseHandle(process.hThread);
+    return {process.hProcess, process.dwProcessId, launcher.outPath, launcher.errPath};
+}
+
+LauncherRun LauncherSandbox::finish(StartedLauncher launcher) {
+    LauncherRun result;
+    if (!launcher.process) return result;
+    if (WaitForSingleObject(launcher.process, 60000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << utf8(launcher.outPath) << ": the launcher did not end within 60 s";
+        TerminateProcess(launcher.process, 99);
+        WaitForSingleObject(launcher.process, 5000);
     }
-    GetExitCodeProcess(process.hProcess, &result.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    result.standardOutput = readFile(outPath);
-    result.standardError = readFile(errPath);
+    GetExitCodeProcess(launcher.process, &result.exitCode);
+    CloseHandle(launcher.process);
+    result.standardOutput = readFile(launcher.outPath);
+    result.standardError = readFile(launcher.errPath);
     return result;
 }
 

@@ -32,6 +32,12 @@ RunOptions isolatedRun(bool log = true);
 // runtime "jre" beside the launcher, and the internal-error message.
 LauncherConfiguration appConfiguration(const char* executableType = "0");
 
+struct StartedLauncher {  // a launcher process that runs while the test goes on
+    HANDLE process = nullptr;
+    DWORD processId = 0;
+    std::wstring outPath, errPath;
+};
+
 class LauncherSandbox {
 public:
     // Named after the running test unless given a name.
@@ -44,7 +50,9 @@ public:
     std::wstring makeLauncher(const LauncherConfiguration& config, const std::wstring& name = L"app.exe");
     std::wstring writeFile(const std::wstring& name, const std::string& bytes);
 
-    LauncherRun run(const std::wstring& exe, const RunOptions& options = {});
+    LauncherRun run(const std::wstring& exe, const RunOptions& options = {}) { return finish(start(exe, options)); }
+    StartedLauncher start(const std::wstring& exe, const RunOptions& options = {});
+    static LauncherRun finish(StartedLauncher started);  // waits at most 60 s
     // The messages of the first log file without their time stamps; the file
     // is removed, so the next run's log is the first again.
     std::vector<std::string> takeLog();
@@ -58,6 +66,7 @@ public:
 private:
     std::wstring directory_;
     std::wstring tempDirectory_;
+    int starts_ = 0;
 };
 
 bool fileExists(const std::wstring& path);

@@ -43,7 +43,7 @@ TEST(Log, SwitchedOnByExactYesOrTheFirstArgumentNumberedAndTimeStamped) {
 
     // Every stage is walked, in the order of the start-up sequence.
     const char* stages[] = {"number of sections: ", "rawDataSize: ", "language/country is ",
-                            "working directory unchanged", "enterInstanceMode", "extracting files",
+                            "working directory unchanged", "semaphore name ", "extracting files",
                             "Setting PATH (native libs) ", "Trying to load JVM-DLL from ", "launching program",
                             "Creating JVM", "calling main", "dest JVM", "launch done"};
     size_t at = 0;

@@ -17,6 +17,8 @@ std::string vmConfig(const FakeVmBehaviour& vm) {
     for (const std::string& name : vm.missingMethods) config += "missingMethod=" + name + "\r\n";
     if (!vm.mainThrows.empty()) config += "mainThrows=" + vm.mainThrows + "\r\n";
     if (vm.mainExitCode) config += "mainExits=" + std::to_string(*vm.mainExitCode) + "\r\n";
+    config += "notifications=" + std::to_string(vm.awaitedStartups) + "\r\n";
+    config += "createDelayMs=" + std::to_string(vm.creationDelayMs) + "\r\n";
     return config;
 }
 
@@ -32,6 +34,7 @@ TestRuntime::TestRuntime(const std::wstring& home, const TestRuntimeSetup& setup
     copyProgram(setup_.otherArchitectureJava ? L"other\\java.exe" : L"java.exe", javaExe());
     copyProgram(L"javaw.exe", binDirectory() + L"\\javaw.exe");
     if (setup_.unpack200) copyProgram(L"unpack200.exe", binDirectory() + L"\\unpack200.exe");
+    if (!setup_.splashLibrary.empty()) copyProgram(setup_.splashLibrary, binDirectory() + L"\\splashscreen.dll");
     for (const VmDirectory& vm : setup_.vms) {
         std::wstring directory = binDirectory() + L"\\" + utf16(vm.name);
         std::filesystem::create_directories(directory);

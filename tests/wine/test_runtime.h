@@ -23,6 +23,8 @@ enum class FakeJvm {
 //   option -Dtessel.moduleName=C:\app\app.exe        (one per option, in order)
 //   SetObjectArrayElement 0 "true"
 //   CallStaticVoidMethod com/tessel/runtime/WinLauncher main java/lang/String[7]
+//   AttachCurrentThreadAsDaemon   (the launcher's notification listener thread)
+//   CallStaticVoidMethod com/tessel/Controller startupPerformed "a "b c""   (the text as it is, or null)
 //   ExceptionDescribe   (also writes Exception in thread "main" <text> to standard error)
 //   unexpected JNIEnv slot 33   (a function the launcher has no business calling; exit code 99)
 //   bridge /usr/bin/java -D... com.tessel.runtime.WinLauncher true ...   (the bridge's command)
@@ -34,6 +36,8 @@ struct FakeVmBehaviour {
     // toString is this text; or the end of the process with this exit code.
     std::string mainThrows;
     std::optional<int> mainExitCode;
+    int awaitedStartups = 0;  // main first waits for that many startupPerformed calls, at most 60 s
+    int creationDelayMs = 0;  // JNI_CreateJavaVM waits after its lines
 };
 
 struct VmDirectory {
@@ -48,6 +52,9 @@ struct TestRuntimeSetup {
     std::vector<VmDirectory> vms = {{"client"}};
     bool otherArchitectureJava = false;
     bool unpack200 = false;
+    // Copied as bin\splashscreen.dll ("splashscreen.dll", "splashscreen_old.dll",
+    // any fake program; "" none); its transcript: bin\splash.log (fake_splash.cpp).
+    std::wstring splashLibrary;
     FakeVmBehaviour vm;
 };
 
