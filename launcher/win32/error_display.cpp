@@ -17,7 +17,7 @@ namespace {
 
 std::u16string longPathOf(const std::u16string& path) {
     std::u16string longPath =
-        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); }));
+        sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); });
     return longPath.empty() ? path : longPath;
 }
 

@@ -40,7 +40,7 @@ void offerLogFileInExplorer() {
                               u"\n\nDo you want to open an Explorer window?";
     if (MessageBoxW(nullptr, wide(question), wide(productName()), MB_YESNO) != IDYES) return;
     std::u16string shortName =
-        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(logFile), b, n); }));
+        sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(logFile), b, n); });
     ChildProcess explorer;
     explorer.program = windowsDirectory() + u"\\explorer.exe";
     explorer.arguments = explorerSelectArguments(logFile, shortName);
