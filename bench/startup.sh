@@ -5,7 +5,8 @@
 # asserts nothing; docs/performance.md says how to read them.
 #   bench/startup.sh [RUNS]
 # Needs the built trees build/x64 (and build/x86) and the builder of
-# build/native (scripts/build.sh makes all three).
+# build/native (scripts/build.sh makes all three). LAUNCHER_x64 and
+# LAUNCHER_x86 name other generic launchers to measure (an older build).
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-21}
@@ -64,7 +65,7 @@ bench_arch() {
   arch=$1
   build="$root/build/$arch"
   fake="$build/tests/fakejava"
-  launcher="$build/launcher.exe"
+  launcher=$(eval echo "\${LAUNCHER_$arch:-$build/launcher.exe}")
   timer="$build/bench/time_starts.exe"
   dir="$work/$arch"
   mkdir -p "$dir"

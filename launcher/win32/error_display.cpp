@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "environment/process_setup.h"
 #include "environment/splash.h"
 #include "environment/temp_dir.h"
 #include "launcher/errors.h"
@@ -38,6 +39,7 @@ void displayErrorText(const std::u16string& text) {
     std::u16string output = composeErrorText(text, logFile.empty() ? logFile : longPathOf(logFile));
     if (!isQuietMode()) {
         std::u16string caption = getMessageOrSetting(msgCaption);
+        initCommonControls();
         MessageBoxW(nullptr, wide(output), wide(caption), MB_OK | MB_ICONERROR);
         return;
     }

@@ -268,7 +268,9 @@ void markVmCreation() {
     PROCESS_MEMORY_COUNTERS_EX memory = {};
     memory.cb = sizeof memory;
     K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-    writeFile(mark, std::to_string(ticks.QuadPart) + " " + std::to_string(memory.PrivateUsage) + "\n", false);
+    // Windows reports the private bytes in both fields, Wine only in the older one.
+    size_t privateBytes = std::max(memory.PrivateUsage, memory.PagefileUsage);
+    writeFile(mark, std::to_string(ticks.QuadPart) + " " + std::to_string(privateBytes) + "\n", false);
 }
 
 }  // namespace
