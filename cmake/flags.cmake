@@ -15,6 +15,11 @@ if(TESSEL_WIN32)
   # for a type at run time, so landing pads and type information would only
   # add to the file.
   set(TESSEL_LAUNCHER_CODE_OPTIONS -fno-exceptions -fno-rtti)
+  # 32-bit Windows unwinds by the frame chain, not by tables: the unwind
+  # tables would serve only C++ exceptions, which never pass this code.
+  if(TESSEL_ARCH STREQUAL "x86")
+    list(APPEND TESSEL_LAUNCHER_CODE_OPTIONS -fno-asynchronous-unwind-tables)
+  endif()
 else()
   set(TESSEL_SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   option(TESSEL_FUZZ "Build the libFuzzer harnesses instead (needs clang)" OFF)
