@@ -2,7 +2,8 @@
 # Long runs of the libFuzzer harnesses (tests/fuzz): builds build/fuzz with
 # clang, then runs every harness (or those named) for RUNS inputs (default
 # 10 million) or at most MAX_TIME seconds (default: no limit), JOBS at a
-# time (default 1), over its seeds and a corpus kept in build/fuzz/long. Prints one line per harness: inputs, seconds, result.
+# time (default 1), over its seeds and a corpus kept in build/fuzz/long.
+# Prints one line per harness: inputs, seconds, result.
 # A crash, leak or hang leaves its input as build/fuzz/long/NAME/crash-*,
 # leak-* or timeout-* and its report in build/fuzz/long/NAME.log.
 set -e
@@ -24,7 +25,7 @@ run_one() {
   mkdir -p "$build/long/$name"
   start=$(date +%s)
   if "./$name" -runs="$runs" -max_total_time="$max_time" -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$build/long/$name/" \
-      -print_final_stats=1 "$build/long/$name" "seeds/$name" >"$log" 2>&1; then
+      -print_final_stats=1 "$build/long/$name" "$root/tests/fuzz/seeds/$name" >"$log" 2>&1; then
     result=ok
   else
     result="FAILED (see $log)"
