@@ -25,8 +25,10 @@ TEST(Cuts, EveryCutThroughTheBlockOrTheIncludedFilesEndsWithAReadersFatalText) {
     // The end marker and the padding behind the last file are never read.
     size_t contentEnd = blockStart + writeConfigurationBlock(config).size() - 4;
     for (size_t cut = blockStart; cut < contentEnd; ++cut) {
-        std::wstring exe = sandbox.writeFile(L"cut.exe", file.substr(0, cut));
+        // A fresh name each time: Wine may still hold the image of the file just run.
+        std::wstring exe = sandbox.writeFile(L"cut" + std::to_wstring(cut) + L".exe", file.substr(0, cut));
         LauncherRun run = sandbox.run(exe, isolatedRun(false));
+        DeleteFileW(exe.c_str());
         EXPECT_EQ(run.exitCode, 1u) << "cut at " << cut - blockStart << ": " << run.standardError;
         EXPECT_TRUE(isReadersFatalText(run.standardError)) << "cut at " << cut - blockStart << ": " << run.standardError;
     }
