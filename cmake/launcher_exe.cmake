@@ -2,6 +2,7 @@
 # its last section, where the configuration block is appended. The 32-bit one
 # is dist/launcher.exe, the 64-bit one dist/launcher64.exe.
 add_executable(launcher WIN32 ${PROJECT_SOURCE_DIR}/launcher/win32/main.cpp
+  ${PROJECT_SOURCE_DIR}/launcher/win32/runtime_failures.cpp
   ${PROJECT_SOURCE_DIR}/resources/launcher.rc)
 tessel_target(launcher)
 target_link_libraries(launcher PRIVATE tessel_win32)

@@ -38,14 +38,30 @@ const KeyRow keyTable[] = {
 };
 
 // Calls onReplaced after each replacement; value is what goes into the text.
+// The log shows the text after every replacement, so with the log on the
+// text is replaced in place. Without it one pass builds the result: in place
+// the rest of the text moves at every occurrence, quadratic in its length,
+// and environment values that name other variables can make megabytes.
 template <typename Text, typename OnReplaced>
 void replaceEach(Text& text, const Text& key, const Text& value, OnReplaced onReplaced) {
     if (key.empty()) return;
-    for (size_t at = text.find(key); at != Text::npos; at = text.find(key, at)) {
-        text.replace(at, key.size(), value);
-        onReplaced();
-        at += value.size();
+    size_t at = text.find(key);
+    if (at == Text::npos) return;
+    if (platform().logEnabled()) {
+        for (; at != Text::npos; at = text.find(key, at)) {
+            text.replace(at, key.size(), value);
+            onReplaced();
+            at += value.size();
+        }
+        return;
     }
+    Text result;
+    size_t from = 0;
+    for (; at != Text::npos; at = text.find(key, from)) {
+        result.append(text, from, at - from).append(value);
+        from = at + key.size();
+    }
+    text = std::move(result.append(text, from, Text::npos));
 }
 
 template <typename Char>

@@ -27,15 +27,14 @@ void splitCommandLine(std::u16string_view text, LauncherArgs& args) {
             ++p;
             continue;
         }
-        size_t dq = text.find(u'"', p);
-        size_t sq = text.find(u'\'', p);
-        size_t sp = text.find(u' ', p);
-        size_t quote = dq < sq ? dq : sq;
-        if (sp != npos && sp < quote) {
-            args.emplace_back(text.substr(p, sp - p));
-            p = sp + 1;
-        } else if (quote != npos) {
-            p = appendQuotedToken(text, p, quote, args);
+        // Only up to the token's end: searching the whole rest for each
+        // token made long command lines take quadratic time.
+        size_t stop = text.find_first_of(u" \"'", p);
+        if (stop != npos && text[stop] == u' ') {
+            args.emplace_back(text.substr(p, stop - p));
+            p = stop + 1;
+        } else if (stop != npos) {
+            p = appendQuotedToken(text, p, stop, args);
         } else {
             args.emplace_back(text.substr(p));
             return;

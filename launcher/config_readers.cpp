@@ -1,5 +1,8 @@
 #include "launcher/config_readers.h"
 
+#include <cstring>
+#include <vector>
+
 #include "launcher/errors.h"
 #include "launcher/log.h"
 
@@ -27,6 +30,19 @@ uint32_t readStringLength(ByteSource& source, const char16_t* fatalText) {
     uint64_t left = source.size() > source.position() ? source.size() - source.position() : 0;
     if (n < 0 || static_cast<uint64_t>(n) > left) fatalErrorText(fatalText);
     return static_cast<uint32_t>(n);
+}
+
+// Eight bytes at a time: a byte loop is most of the extraction's time.
+void unscramble(unsigned char* bytes, uint32_t n) {
+    constexpr uint64_t wideMask = 0x0101010101010101ull * scrambleMask;
+    uint32_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes + i, 8);
+        word ^= wideMask;
+        std::memcpy(bytes + i, &word, 8);
+    }
+    for (; i < n; ++i) bytes[i] ^= scrambleMask;
 }
 
 }  // namespace
@@ -85,8 +101,9 @@ std::u16string readWString(ByteSource& source) {
 }
 
 int copyBytes(ByteSource& from, ByteSink& to, int64_t count, bool scramble) {
-    constexpr uint32_t chunk = 6000;
-    unsigned char buffer[chunk];
+    constexpr uint32_t chunk = 1 << 20;
+    std::vector<unsigned char> storage(count < chunk ? static_cast<size_t>(count > 0 ? count : 0) : chunk);
+    unsigned char* buffer = storage.data();
     int64_t copied = 0;
     while (copied < count) {
         int64_t left = count - copied;
@@ -97,8 +114,7 @@ int copyBytes(ByteSource& from, ByteSink& to, int64_t count, bool scramble) {
                      static_cast<long long>(copied));
             return copyReadFailed;
         }
-        if (scramble)
-            for (uint32_t i = 0; i < got; ++i) buffer[i] ^= scrambleMask;
+        if (scramble) unscramble(buffer, got);
         uint32_t done = 0;
         while (done < got) {
             uint32_t written = 0;

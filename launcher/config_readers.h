@@ -20,6 +20,8 @@ std::u16string readWString(ByteSource& source);
 
 enum CopyResult { copyOk = 0, copyReadFailed = 1, copyWriteFailed = 2 };
 
-// Copies count bytes in chunks of 6000, XOR-ing each with scrambleMask when scramble is set.
+// Copies count bytes in chunks of up to 1 MiB (small chunks made extraction
+// several times slower than a file copy), XOR-ing each byte with scrambleMask
+// when scramble is set.
 int copyBytes(ByteSource& from, ByteSink& to, int64_t count, bool scramble);
 

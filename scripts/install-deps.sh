@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs what the build and the tests need and this machine lacks: CMake,
 # Ninja, the host compiler with GoogleTest, the 32-bit and 64-bit mingw-w64
-# cross compilers (posix threads), 64-bit Wine, a JDK, and the locale sources
-# (localedef builds the German and English locales the Wine tests run under),
-# toml++ for tessel-build, and icoutils and osslsigncode, with which its test
-# lists the resources of a launcher file and signs one.
+# cross compilers (posix threads), clang with libFuzzer for the fuzz
+# harnesses, 64-bit Wine, a JDK, the locale sources (localedef builds the
+# German and English locales the Wine tests run under), toml++ for
+# tessel-build, and icoutils and osslsigncode, with which its test lists the
+# resources of a launcher file and signs one.
 # 32-bit Wine only where this kernel can run 32-bit programs: elsewhere it
 # cannot start, and Debian's wine wrapper would still prefer it.
 set -e
@@ -12,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 has_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 need=""
 for pkg in cmake ninja-build g++ googletest g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 \
-           default-jdk-headless locales libtomlplusplus-dev icoutils osslsigncode openssl; do
+           clang libclang-rt-14-dev default-jdk-headless locales libtomlplusplus-dev icoutils osslsigncode openssl; do
   has_pkg "$pkg" || need="$need $pkg"
 done
 if sh "$root/scripts/runs-32bit.sh" && ! has_pkg wine32:i386; then

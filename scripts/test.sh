@@ -1,5 +1,6 @@
 #!/bin/sh
-# Runs every test: the native unit tests, the 64-bit Windows tests, and the
+# Runs every test: the native unit tests, a short run of every fuzz harness,
+# the 64-bit Windows tests, and the
 # 32-bit Windows tests where this machine can run 32-bit Wine (tried once;
 # elsewhere they are reported as skipped). The last line sums up every run.
 set -e
@@ -30,6 +31,7 @@ run_tree() {
 }
 
 run_tree native
+run_tree fuzz
 run_tree x64
 if sh "$root/scripts/wine.sh" x86 --can-run; then
   run_tree x86

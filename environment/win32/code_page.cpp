@@ -15,9 +15,9 @@ std::optional<std::u16string> fromAnsi(const std::string& text) {
     int size = static_cast<int>(text.size());
     int n = MultiByteToWideChar(fileCodePage(), 0, text.data(), size, nullptr, 0);
     if (n <= 0) return std::nullopt;
-    std::wstring converted(static_cast<size_t>(n), L'\0');
-    if (MultiByteToWideChar(fileCodePage(), 0, text.data(), size, converted.data(), n) != n) return std::nullopt;
-    return toU16(converted);
+    std::u16string converted(static_cast<size_t>(n), u'\0');
+    if (MultiByteToWideChar(fileCodePage(), 0, text.data(), size, wideBuffer(converted), n) != n) return std::nullopt;
+    return converted;
 }
 
 std::string toAnsi(std::u16string_view text, bool* replaced) {

@@ -17,7 +17,7 @@ template <typename Char, typename Call>
 std::basic_string<Char> moduleFileName(Call call) {
     for (DWORD size = 6000; size <= 6000 * 16; size *= 2) {
         std::vector<Char> buffer(size);
-        DWORD n = call(buffer.data(), size);
+        DWORD n = call(reinterpret_cast<SystemChar<Char>*>(buffer.data()), size);
         if (n == 0) return {};
         if (n < size) return std::basic_string<Char>(buffer.data(), n);
     }
@@ -48,8 +48,7 @@ std::string acceptedAnsi(const std::string& path) {
 std::string launcherAnsiPath(const std::u16string& widePath) {
     std::string ansi = acceptedAnsi(widePath);
     if (!ansi.empty()) return ansi;
-    ansi = acceptedAnsi(toU16(
-        sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(widePath), b, n); })));
+    ansi = acceptedAnsi(sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(widePath), b, n); }));
     if (!ansi.empty()) return ansi;
     ansi = acceptedAnsi(shortPathViaShell(widePath).value_or(std::string()));
     if (!ansi.empty()) return ansi;
@@ -64,7 +63,7 @@ LauncherPaths computeLauncherPaths() {
     LauncherPaths paths;
     std::u16string module = moduleFileNameWide();
     std::u16string longForm =
-        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(module), b, n); }));
+        sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(module), b, n); });
     logLine(u"init file name %s %s %d", module.c_str(), longForm.c_str(),
             static_cast<int>(longForm.empty() ? GetLastError() : 0));
     paths.wide = longForm.empty() ? module : longForm;
@@ -94,7 +93,7 @@ LauncherDirectories computeLauncherDirectories() {
 const std::string& launcherPathAnsi() { return launcherPaths().ansi; }
 
 std::u16string moduleFileNameWide() {
-    return toU16(moduleFileName<wchar_t>([](wchar_t* b, DWORD n) { return GetModuleFileNameW(nullptr, b, n); }));
+    return moduleFileName<char16_t>([](wchar_t* b, DWORD n) { return GetModuleFileNameW(nullptr, b, n); });
 }
 const std::u16string& launcherPathWide() { return launcherPaths().wide; }
 

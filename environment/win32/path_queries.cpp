@@ -22,7 +22,7 @@ std::string fullPathName(const std::string& path) {
 }
 
 std::u16string fullPathName(const std::u16string& path) {
-    return toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetFullPathNameW(wide(path), n, b, nullptr); }));
+    return sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetFullPathNameW(wide(path), n, b, nullptr); });
 }
 
 std::string resolveAgainstLauncherDir(const std::string& path, const std::string* referenceFile) {

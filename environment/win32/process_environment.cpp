@@ -9,14 +9,14 @@
 std::optional<std::u16string> environmentVariable(const wchar_t* name) {
     // The value may change between the two calls; ask again until it fits.
     for (DWORD capacity = 256;;) {
-        std::wstring buffer(capacity, L'\0');
+        std::u16string buffer(capacity, u'\0');
         SetLastError(ERROR_SUCCESS);
-        DWORD length = GetEnvironmentVariableW(name, buffer.data(), capacity);
+        DWORD length = GetEnvironmentVariableW(name, wideBuffer(buffer), capacity);
         if (length == 0) {
             if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
             return std::u16string();
         }
-        if (length < capacity) return std::u16string(utf16(buffer.c_str()), length);
+        if (length < capacity) return buffer.substr(0, length);
         capacity = length + 1;
     }
 }

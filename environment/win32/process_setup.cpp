@@ -79,6 +79,9 @@ void removeDllSearchDirectory(uintptr_t cookie) {
 }
 
 void initCommonControls() {
+    static bool done = false;
+    if (done) return;
+    done = true;
     HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
     if (!comctl) comctl = LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!comctl) return;

@@ -32,11 +32,6 @@ std::optional<std::basic_string<Char>> query(Call call) {
     return text;
 }
 
-std::optional<std::u16string> asU16(const std::optional<std::wstring>& text) {
-    if (!text) return std::nullopt;
-    return std::u16string(utf16(text->c_str()), text->size());
-}
-
 // ANSI and UTF-16 forms of the system calls the search needs.
 struct AnsiSystem {
     using String = std::string;
@@ -57,15 +52,14 @@ struct AnsiSystem {
 struct WideSystem {
     using String = std::u16string;
     static std::optional<String> tempPath() {
-        return asU16(query<wchar_t>([](wchar_t* b, DWORD n) { return GetTempPathW(n, b); }));
+        return query<char16_t>([](wchar_t* b, DWORD n) { return GetTempPathW(n, b); });
     }
     static std::optional<String> variable(const char* name) {
-        std::wstring wideName(name, name + strlen(name));
-        return asU16(
-            query<wchar_t>([&](wchar_t* b, DWORD n) { return GetEnvironmentVariableW(wideName.c_str(), b, n); }));
+        std::u16string wideName(name, name + strlen(name));
+        return query<char16_t>([&](wchar_t* b, DWORD n) { return GetEnvironmentVariableW(wide(wideName), b, n); });
     }
     static std::optional<String> longPath(const String& path) {
-        return asU16(query<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); }));
+        return query<char16_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); });
     }
     static bool createDirectory(const String& path) { return CreateDirectoryW(wide(path), nullptr) != 0; }
     static void removeDirectory(const String& path) { RemoveDirectoryW(wide(path)); }

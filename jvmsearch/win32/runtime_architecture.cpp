@@ -21,8 +21,9 @@ bool runtimeFitsLauncher(const std::string& javaExe) {
     DWORD got = 0;
     bool read = ReadFile(file.get(), &start[0], static_cast<DWORD>(start.size()), &got, nullptr);
     std::optional<uint16_t> machine = read ? peMachine(std::string_view(start.data(), got)) : std::nullopt;
-    if (!machine || *machine == launcherArchitecture.peMachine) return true;
+    uint16_t found = machine.value_or(launcherArchitecture.peMachine);
+    if (found == launcherArchitecture.peMachine) return true;
     logLine(u"%S is built for machine %#x, not for this %d-bit launcher", javaExe.c_str(),
-            static_cast<unsigned>(*machine), launcherArchitecture.bits);
+            static_cast<unsigned>(found), launcherArchitecture.bits);
     return false;
 }

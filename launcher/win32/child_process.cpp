@@ -67,10 +67,10 @@ ChildResult runChildProcess(const ChildProcess& child) {
         startup.hStdOutput = pipe.write.get();
         startup.hStdError = pipe.write.get();
     }
-    std::wstring commandLine(wide(childCommandLine(child)));  // CreateProcessW may write to it
+    std::u16string commandLine = childCommandLine(child);  // CreateProcessW may write to it
     DWORD flags = child.wait ? CREATE_NO_WINDOW : 0;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessW(wide(child.program), commandLine.data(), nullptr, nullptr, child.captureOutput, flags,
+    if (!CreateProcessW(wide(child.program), wideBuffer(commandLine), nullptr, nullptr, child.captureOutput, flags,
                         nullptr, nullptr, &startup, &info)) {
         result.startError = GetLastError();
         return result;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "environment/process_setup.h"
 #include "environment/splash.h"
 #include "environment/temp_dir.h"
 #include "launcher/errors.h"
@@ -17,7 +18,7 @@ namespace {
 
 std::u16string longPathOf(const std::u16string& path) {
     std::u16string longPath =
-        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); }));
+        sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetLongPathNameW(wide(path), b, n); });
     return longPath.empty() ? path : longPath;
 }
 
@@ -38,6 +39,7 @@ void displayErrorText(const std::u16string& text) {
     std::u16string output = composeErrorText(text, logFile.empty() ? logFile : longPathOf(logFile));
     if (!isQuietMode()) {
         std::u16string caption = getMessageOrSetting(msgCaption);
+        initCommonControls();
         MessageBoxW(nullptr, wide(output), wide(caption), MB_OK | MB_ICONERROR);
         return;
     }

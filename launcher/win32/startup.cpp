@@ -38,9 +38,10 @@ void offerLogFileInExplorer() {
     std::u16string logFile = logFileName();
     std::u16string question = u"The following log file will be created:\n\n" + logFile +
                               u"\n\nDo you want to open an Explorer window?";
+    initCommonControls();
     if (MessageBoxW(nullptr, wide(question), wide(productName()), MB_YESNO) != IDYES) return;
     std::u16string shortName =
-        toU16(sizedQuery<wchar_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(logFile), b, n); }));
+        sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(logFile), b, n); });
     ChildProcess explorer;
     explorer.program = windowsDirectory() + u"\\explorer.exe";
     explorer.arguments = explorerSelectArguments(logFile, shortName);
@@ -84,6 +85,7 @@ void consoleSwitches(const LauncherArgs& args, bool hardened) {
         } else if (hardened && arg == u"-c") {
             enterQuietMode();
             if (attachConsole()) return;
+            initCommonControls();
             MessageBoxW(nullptr, L"Error: Could not allocate console.", L"orvane", MB_OK);
             exitLauncher(1);
         }
@@ -107,7 +109,6 @@ int runStartupSequence(const char* commandLineTail, int showWindow) {
 
     bool hardened = getConfigInt(settingHardenedStart) != 0;
     if (hardened) hardenedStart();
-    initCommonControls();
     if (hardened || getConfigInt(settingConsoleSwitch) != 0) consoleSwitches(args, hardened);
 
     if (!launcherState().languageRestart) enterInstanceMode(true);

@@ -9,9 +9,9 @@
 #include "launcher/win32/wide.h"
 
 inline std::u16string windowsDirectory() {
-    return toU16(sizedQuery<wchar_t>([](wchar_t* b, DWORD n) { return GetWindowsDirectoryW(b, n); }));
+    return sizedQuery<char16_t>([](wchar_t* b, DWORD n) { return GetWindowsDirectoryW(b, n); });
 }
 
 inline std::u16string systemDirectory() {
-    return toU16(sizedQuery<wchar_t>([](wchar_t* b, DWORD n) { return GetSystemDirectoryW(b, n); }));
+    return sizedQuery<char16_t>([](wchar_t* b, DWORD n) { return GetSystemDirectoryW(b, n); });
 }

@@ -50,10 +50,10 @@ extern "C" void helperLogError(const wchar_t* format, ...) {
     va_copy(measuring, arguments);
     int length = _vscwprintf(format, measuring);
     va_end(measuring);
-    std::wstring text(length > 0 ? length : 0, L'\0');
-    if (length > 0) _vsnwprintf(text.data(), text.size() + 1, format, arguments);
+    std::u16string text(length > 0 ? length : 0, u'\0');
+    if (length > 0) _vsnwprintf(wideBuffer(text), text.size() + 1, format, arguments);
     va_end(arguments);
-    logError(u"%s", utf16(text.c_str()));
+    logError(u"%s", text.c_str());
 }
 
 void loadHelperLibrary() {
