@@ -12,7 +12,7 @@ std::vector<unsigned char> encodeNotification(std::u16string_view tail) {
 }
 
 std::optional<std::optional<std::u16string>> decodeNotification(const unsigned char* data, size_t size) {
-    if (size % 2 != 0 || size > maxNotificationBytes || (size > 0 && !data)) return std::nullopt;
+    if (size == 0 || size % 2 != 0 || size > maxNotificationBytes || !data) return std::nullopt;
     std::u16string text(size / 2, u'\0');
     for (size_t i = 0; i < text.size(); ++i)
         text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));

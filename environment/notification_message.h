@@ -18,6 +18,6 @@ inline constexpr std::u16string_view emptyCommandLineMarker = u"__ovn_empty_comm
 std::vector<unsigned char> encodeNotification(std::u16string_view tail);
 
 // The forwarded tail, or an inner none for the marker (no arguments). None
-// for a message that no sender writes: an odd byte count or more than
+// for a message that no sender writes: empty, an odd byte count or more than
 // maxNotificationBytes.
 std::optional<std::optional<std::u16string>> decodeNotification(const unsigned char* data, size_t size);

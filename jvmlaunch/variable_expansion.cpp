@@ -42,11 +42,24 @@ const KeyRow keyTable[] = {
 // text is replaced in place. Without it one pass builds the result: in place
 // the rest of the text moves at every occurrence, quadratic in its length,
 // and environment values that name other variables can make megabytes.
+// Environment values that name other variables can double a text with every
+// variable; a replacement that would take it past this length is left out.
+constexpr size_t maxExpandedLength = size_t{1} << 20;
+
+template <typename Text>
+bool fitsAfterReplacing(const Text& text, size_t at, const Text& key, const Text& value) {
+    if (value.size() <= key.size()) return true;
+    if (text.size() > maxExpandedLength) return false;
+    size_t count = 0;
+    for (; at != Text::npos; at = text.find(key, at + key.size())) ++count;
+    return (maxExpandedLength - text.size()) / count >= value.size() - key.size();
+}
+
 template <typename Text, typename OnReplaced>
 void replaceEach(Text& text, const Text& key, const Text& value, OnReplaced onReplaced) {
     if (key.empty()) return;
     size_t at = text.find(key);
-    if (at == Text::npos) return;
+    if (at == Text::npos || !fitsAfterReplacing(text, at, key, value)) return;
     if (platform().logEnabled()) {
         for (; at != Text::npos; at = text.find(key, at)) {
             text.replace(at, key.size(), value);

@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WideExpansionValues values{std::string("C:\\caf\xE9\\"), "", "C:\\jre", std::u16string(u"C:\\tmp\\")};
     std::string narrow[2];
     std::u16string wide[2];
-    bool compare = size < 256;
-    for (int log = compare ? 1 : 0; log >= 0; --log) {
+    for (int log = 0; log <= 1; ++log) {
+        // With the log on every replacement logs the whole text: compare only small results.
+        if (log && (size >= 256 || narrow[0].size() > 4096 || wide[0].size() > 4096)) return 0;
         fuzzLog = log;
         fuzzOne([&] {
             narrow[log] = f[0];
@@ -24,6 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             expandWithValues(wide[log], values, wideEnvironment);
         });
     }
-    if (compare && (narrow[0] != narrow[1] || wide[0] != wide[1])) __builtin_trap();
+    if (narrow[0] != narrow[1] || wide[0] != wide[1]) __builtin_trap();
     return 0;
 }

@@ -23,6 +23,7 @@ TEST(SingleInstance, NotificationMessages) {
     ASSERT_EQ(marker.size(), 48u);
     EXPECT_EQ(decodeNotification(marker.data(), 48), std::make_optional(std::optional<std::u16string>()));
     std::vector<unsigned char> big(maxNotificationBytes + 2, 'x');  // more than any sender writes
-    EXPECT_FALSE(decodeNotification(marker.data(), 47) || decodeNotification(big.data(), big.size()));
+    EXPECT_FALSE(decodeNotification(marker.data(), 47) || decodeNotification(big.data(), big.size()) ||
+                 decodeNotification(marker.data(), 0));
     EXPECT_TRUE(decodeNotification(big.data(), maxNotificationBytes));
 }

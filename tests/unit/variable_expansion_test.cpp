@@ -79,4 +79,11 @@ TEST_F(VariableExpansionTest, EnvironmentNamesInTheirOwnAndUpperCase) {
     EXPECT_EQ(expandNarrow("${TESSEL_EXEDIR}", {"TESSEL_EXEDIR=elsewhere"}), "C:\\app\\");
 }
 
+TEST_F(VariableExpansionTest, AReplacementThatWouldPassOneMebibyteIsLeftOut) {
+    // Variables that name others twice would otherwise double the text with each one.
+    std::string half(size_t{1} << 19, 'x');
+    EXPECT_EQ(expandNarrow("${A}", {"A=" + half}), half);
+    EXPECT_EQ(expandNarrow("${A}${A}${A}", {"A=" + half}), "${A}${A}${A}");
+}
+
 }  // namespace
