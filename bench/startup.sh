@@ -11,8 +11,8 @@ set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-21}
 work="$root/build/bench"
-maker="$root/build/native/builder/tessel-make-launcher"
-[ -x "$maker" ] || cmake --build "$root/build/native" --target tessel-make-launcher >/dev/null
+builder="$root/build/native/builder/tessel-build"
+[ -x "$builder" ] || cmake --build "$root/build/native" --target tessel-build >/dev/null
 rm -rf "$work"
 mkdir -p "$work"
 export WINEPREFIX="$work/prefix"
@@ -36,11 +36,16 @@ make_runtime() {
   cp "$fake/jvm.dll" "$1/bin/client/"
 }
 
-# A launcher file $2 of this architecture with the settings given after it.
+# A launcher file $1 of this architecture (template in $templates) that
+# searches $2 (a search entry's type) with value $3, including the files $4...
 make_app() {
-  out=$1
-  shift
-  "$maker" "$launcher" "$out" 107=0 122=com.example.Main 2001=t m1000=Bench "m1009=Internal error {0}" "$@" >/dev/null
+  out=$1 search=$2 value=$3
+  shift 3
+  { printf 'arch = "%s"\n[application]\nname = "Bench"\nmain_class = "com.example.Main"\n' "$arch"
+    printf 'type = "console"\n[[java.search]]\ntype = "%s"\n' "$search"
+    [ -n "$value" ] && printf "value = '%s'\n" "$value"
+    for f in "$@"; do printf "[[files]]\nname = '%s'\nsource = '%s'\n" "${f##*/}" "$f"; done; } >"$out.toml"
+  "$builder" "$out.toml" -o "$out" --templates "$templates" >/dev/null
 }
 
 # "wall cpu to_vm private" medians of starting the command line.
@@ -66,13 +71,16 @@ bench_arch() {
   build="$root/build/$arch"
   fake="$build/tests/fakejava"
   launcher=$(eval echo "\${LAUNCHER_$arch:-$build/launcher.exe}")
+  templates="$work/templates-$arch"
+  mkdir -p "$templates"
+  [ "$arch" = x86 ] && cp "$launcher" "$templates/launcher.exe" || cp "$launcher" "$templates/launcher64.exe"
   timer="$build/bench/time_starts.exe"
   dir="$work/$arch"
   mkdir -p "$dir"
   make_runtime "$dir/jre"
-  make_app "$dir/app.exe" '128=B.\jre;'
-  make_app "$dir/search.exe" '128=Y;'
-  make_app "$dir/files.exe" '128=B.\jre;' $(for f in "$work/files"/part*.bin; do echo "f${f##*/}=$f"; done)
+  make_app "$dir/app.exe" bundled '.\jre'
+  make_app "$dir/search.exe" registry ''
+  make_app "$dir/files.exe" bundled '.\jre' "$work/files"/part*.bin
   i=1
   while [ "$i" -le 50 ]; do make_runtime "$dir/runtimes/$i"; i=$((i + 1)); done
   app=$(win "$dir/app.exe")
