@@ -37,11 +37,6 @@ const KeyRow keyTable[] = {
     {"${launcher:sys.tempDir}", Slot::tempDirectory},
 };
 
-// Calls onReplaced after each replacement; value is what goes into the text.
-// The log shows the text after every replacement, so with the log on the
-// text is replaced in place. Without it one pass builds the result: in place
-// the rest of the text moves at every occurrence, quadratic in its length,
-// and environment values that name other variables can make megabytes.
 // Environment values that name other variables can double a text with every
 // variable; a replacement that would take it past this length is left out.
 constexpr size_t maxExpandedLength = size_t{1} << 20;
@@ -55,6 +50,11 @@ bool fitsAfterReplacing(const Text& text, size_t at, const Text& key, const Text
     return (maxExpandedLength - text.size()) / count >= value.size() - key.size();
 }
 
+// Calls onReplaced after each replacement; value is what goes into the text.
+// The log shows the text after every replacement, so with the log on the
+// text is replaced in place. Without it one pass builds the result: in place
+// the rest of the text moves at every occurrence, quadratic in its length,
+// and environment values that name other variables can make megabytes.
 template <typename Text, typename OnReplaced>
 void replaceEach(Text& text, const Text& key, const Text& value, OnReplaced onReplaced) {
     if (key.empty()) return;
@@ -90,6 +90,8 @@ void expandEnvironment(Text& text, const std::vector<Text>& environment) {
     const Char open[] = {'$', '{', 0};
     const Char close[] = {'}', 0};
     for (const Text& entry : environment) {
+        // Most texts name no variable; this spares building two keys per entry.
+        if (text.find(open) == Text::npos) return;
         size_t eq = entry.find(Char('='));
         if (eq == Text::npos) continue;
         // Names Windows hides ("=C:") have an empty name and give the key "${}".
@@ -100,7 +102,16 @@ void expandEnvironment(Text& text, const std::vector<Text>& environment) {
     }
 }
 
+template <typename Char>
+bool mayHoldKeyIn(std::basic_string_view<Char> text) {
+    const Char open[] = {'$', '{', 0};
+    return text.find(Char('%')) != text.npos || text.find(open) != text.npos;
+}
+
 }  // namespace
+
+bool mayHoldKey(std::u16string_view text) { return mayHoldKeyIn(text); }
+bool mayHoldKey(std::string_view text) { return mayHoldKeyIn(text); }
 
 void replaceAll(std::u16string& text, const std::u16string& key, const std::u16string& value) {
     replaceEach(text, key, value,
@@ -108,6 +119,7 @@ void replaceAll(std::u16string& text, const std::u16string& key, const std::u16s
 }
 
 void replaceAll(std::u16string& text, const std::u16string& key, const std::string& value) {
+    if (text.find(key) == std::u16string::npos) return;
     replaceEach(text, key, widenBytes(value),
                 [&] { logLine(u"expanding2 %s to %S in %s.", key.c_str(), value.c_str(), text.c_str()); });
 }

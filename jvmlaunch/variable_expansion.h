@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -12,6 +13,11 @@ void expandVariables(std::u16string& text, bool ansiSafe);
 void expandVariablesNarrow(std::string& text);
 
 // The system-independent part: the values and the environment are given.
+
+// False when text has neither "%" nor "${": no key can match, so the values
+// need not be gathered.
+bool mayHoldKey(std::u16string_view text);
+bool mayHoldKey(std::string_view text);
 
 // Replaces every occurrence of key by value and logs each replacement. The
 // search goes on after the inserted value, so a value that contains the key

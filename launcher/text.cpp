@@ -1,9 +1,8 @@
 #include "launcher/text.h"
 
 std::u16string widenBytes(std::string_view bytes) {
-    std::u16string wide;
-    wide.reserve(bytes.size());
-    for (char c : bytes) wide.push_back(static_cast<unsigned char>(c));
+    std::u16string wide(bytes.size(), u'\0');
+    for (size_t i = 0; i < bytes.size(); ++i) wide[i] = static_cast<unsigned char>(bytes[i]);
     return wide;
 }
 

@@ -32,6 +32,7 @@ std::vector<std::string> narrowEnvironment() {
 }  // namespace
 
 void expandVariables(std::u16string& text, bool ansiSafe) {
+    if (!mayHoldKey(text)) return;
     WideExpansionValues values;
     const LauncherDirectories& directories = launcherDirectories();
     if (ansiSafe) {
@@ -47,6 +48,7 @@ void expandVariables(std::u16string& text, bool ansiSafe) {
 }
 
 void expandVariablesNarrow(std::string& text) {
+    if (!mayHoldKey(text)) return;
     NarrowExpansionValues values;
     values.launcherDirectory = launcherDirectories().ansi;
     values.launcherTempDir = launcherTempDir();

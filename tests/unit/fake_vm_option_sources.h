@@ -41,6 +41,7 @@ public:
         text = widenBytes(narrow);
     }
     void expandVariablesNarrow(std::string& text) override {
+        if (!mayHoldKey(text)) return;  // as the launcher does
         std::vector<std::string> entries;
         for (const auto& [name, value] : environment) entries.push_back(name + "=" + value);
         expandWithValues(text, {"C:\\app\\", tempDir, "C:\\jre", "C:\\tmp\\"}, entries);

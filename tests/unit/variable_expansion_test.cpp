@@ -39,6 +39,9 @@ TEST_F(VariableExpansionTest, KeysOfBothPrefixesAndFormsInBothWidthsInsertValues
     // Keys are case-sensitive and complete; unknown references stay as written.
     for (const char* text : {"${launcher:sys.tempdir}", "%tessel_exedir%", "%TESSEL_EXEDIR", "${NOT_SET}"})
         EXPECT_EQ(expandNarrow(text), text);
+    // Only texts with "%" or "${" are worth gathering the values for.
+    EXPECT_TRUE(mayHoldKey("100%") && mayHoldKey(u"a${"));
+    EXPECT_FALSE(mayHoldKey("C:\\app\\lib") || mayHoldKey(u"$x{y}"));
 
     // Values go in as they are: the doubled backslash is for the callers' path resolution.
     EXPECT_EQ(expandNarrow("${launcher:sys.launcherDirectory}\\lib"), "C:\\app\\\\lib");
