@@ -13,9 +13,6 @@ void restrictDllDirectories();
 // Adds a DLL search directory under hardened start; the cookie, 0 when nothing was added.
 uintptr_t addDllSearchDirectory(const std::string& directory);
 void removeDllSearchDirectory(uintptr_t cookie);
-// Once, right before the launcher's first window: loading the common
-// controls costs a start-up that shows none a good part of its time.
-void initCommonControls();
 // The configured native-library directories go in front of PATH.
 void prependNativeLibraryPath();
 // Restarts Windows when the shutdown privilege is granted; otherwise nothing.

@@ -7,6 +7,7 @@
 #include "environment/win32/private_security.h"
 #include "launcher/log.h"
 #include "launcher/win32/handle.h"
+#include "launcher/win32/system_library.h"
 #include "windows/JavaVMLauncher/startup_notification.h"
 
 namespace {
@@ -40,17 +41,17 @@ DWORD windowsOwner = 0;  // the process whose windows are activated
 
 BOOL CALLBACK activateWindow(HWND window, LPARAM restoreMinimized) {
     DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (!IsWindowVisible(window) || owner != windowsOwner) return TRUE;
+    USER32_CALL(GetWindowThreadProcessId, window, &owner);
+    if (!USER32_CALL(IsWindowVisible, window) || owner != windowsOwner) return TRUE;
     logLine(u"found window %p", static_cast<void*>(window));
-    if (restoreMinimized && IsIconic(window)) {
+    if (restoreMinimized && USER32_CALL(IsIconic, window)) {
         logLine(u"restore");
-        ShowWindow(window, SW_RESTORE);
+        USER32_CALL(ShowWindow, window, SW_RESTORE);
     }
     logLine(u"foreground");
-    SetForegroundWindow(window);
+    USER32_CALL(SetForegroundWindow, window);
     logLine(u"popup");
-    SetForegroundWindow(GetLastActivePopup(window));
+    USER32_CALL(SetForegroundWindow, USER32_CALL(GetLastActivePopup, window));
     logLine(u"done");
     return TRUE;
 }
@@ -116,5 +117,5 @@ DWORD WINAPI notificationListener(void* mailslotHandle) {
 
 void activateInstanceWindows(uint32_t processId, bool restoreMinimized) {
     windowsOwner = processId;
-    EnumWindows(activateWindow, restoreMinimized);
+    USER32_CALL(EnumWindows, activateWindow, restoreMinimized);
 }

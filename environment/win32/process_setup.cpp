@@ -12,24 +12,19 @@
 #include "launcher/log.h"
 #include "launcher/text.h"
 #include "launcher/win32/handle.h"
+#include "launcher/win32/system_library.h"
 #include "launcher/win32/wide.h"
 
 namespace {
 
 bool consoleAttached = false;
 
-// Entry points that older Windows versions lack are looked up by name.
-template <typename Fn>
-Fn kernelEntry(const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
-}
-
 }  // namespace
 
 bool attachConsole() {
     consoleAttached = true;
     using AttachConsoleFn = BOOL(WINAPI*)(DWORD);
-    auto attach = kernelEntry<AttachConsoleFn>("AttachConsole");
+    auto attach = kernelFunction<AttachConsoleFn>("AttachConsole");
     if (attach && (attach(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED)) return true;
     return AllocConsole() != 0;
 }
@@ -52,7 +47,7 @@ void restrictDllDirectories() {
     // Windows 6.0 keeps its default search order.
     if (GetVersionExW(&version) && version.dwMajorVersion == 6 && version.dwMinorVersion == 0) return;
     using SetDefaultFn = BOOL(WINAPI*)(DWORD);
-    auto setDefault = kernelEntry<SetDefaultFn>("SetDefaultDllDirectories");
+    auto setDefault = kernelFunction<SetDefaultFn>("SetDefaultDllDirectories");
     if (!setDefault) return;
     setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32 | LOAD_LIBRARY_SEARCH_USER_DIRS);
     logLine(u"restrict DLL directories");
@@ -61,7 +56,7 @@ void restrictDllDirectories() {
 uintptr_t addDllSearchDirectory(const std::string& directory) {
     if (getConfigInt(settingHardenedStart) == 0) return 0;
     using AddFn = void*(WINAPI*)(PCWSTR);
-    auto add = kernelEntry<AddFn>("AddDllDirectory");
+    auto add = kernelFunction<AddFn>("AddDllDirectory");
     if (!add) return 0;
     std::optional<std::u16string> path = fromAnsi(directory);
     if (!path) return 0;
@@ -72,22 +67,10 @@ uintptr_t addDllSearchDirectory(const std::string& directory) {
 void removeDllSearchDirectory(uintptr_t cookie) {
     if (cookie == 0) return;
     using RemoveFn = BOOL(WINAPI*)(void*);
-    auto remove = kernelEntry<RemoveFn>("RemoveDllDirectory");
+    auto remove = kernelFunction<RemoveFn>("RemoveDllDirectory");
     if (!remove) return;
     logLine(u"Removing DLL directory");
     remove(reinterpret_cast<void*>(cookie));
-}
-
-void initCommonControls() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
-    if (!comctl) comctl = LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (!comctl) return;
-    using InitFn = void(WINAPI*)();
-    auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(comctl, "InitCommonControls")));
-    if (init) init();
 }
 
 void prependNativeLibraryPath() {
@@ -117,5 +100,5 @@ void rebootMachine() {
     Sleep(5000);
     Handle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.receive())) return;
-    if (enableShutdownPrivilege(token.get())) ExitWindowsEx(EWX_REBOOT, 0);
+    if (enableShutdownPrivilege(token.get())) USER32_CALL(ExitWindowsEx, EWX_REBOOT, 0);
 }

@@ -98,7 +98,7 @@ void showSplash(int showWindow) {
         if (splashShown && library.close) std::exchange(library.close, nullptr)();
         return;
     }
-    MonitorDpi dpi = getMonitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    MonitorDpi dpi = getMonitorDpi(USER32_CALL(MonitorFromPoint, POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
     float scale = splashScale(dpi.x);
     logLine(u"scale factor %f", scale);
     if (splashShown) return;

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "environment/process_setup.h"
 #include "environment/splash.h"
 #include "environment/temp_dir.h"
 #include "launcher/errors.h"
 #include "launcher/launcher_state.h"
 #include "launcher/message_table.h"
+#include "launcher/win32/message_box.h"
 #include "launcher/win32/log_file.h"
 #include "launcher/win32/wide.h"
 
@@ -39,8 +39,7 @@ void displayErrorText(const std::u16string& text) {
     std::u16string output = composeErrorText(text, logFile.empty() ? logFile : longPathOf(logFile));
     if (!isQuietMode()) {
         std::u16string caption = getMessageOrSetting(msgCaption);
-        initCommonControls();
-        MessageBoxW(nullptr, wide(output), wide(caption), MB_OK | MB_ICONERROR);
+        showMessageBox(output, caption, MB_OK | MB_ICONERROR);
         return;
     }
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);

@@ -2,17 +2,15 @@
 
 #include "launcher/locale.h"
 #include "launcher/locale_table.h"
+#include "launcher/win32/system_library.h"
 
 namespace {
 
 // Looked up at run time: older systems lack it, and then the format locale
 // decides.
 std::optional<uint16_t> userUiLanguage() {
-    HMODULE kernel = LoadLibraryW(L"Kernel32.DLL");
-    if (kernel == nullptr) return std::nullopt;
     using GetUiLanguage = LANGID(WINAPI*)();
-    auto getUiLanguage =
-        reinterpret_cast<GetUiLanguage>(reinterpret_cast<void*>(GetProcAddress(kernel, "GetUserDefaultUILanguage")));
+    auto getUiLanguage = kernelFunction<GetUiLanguage>("GetUserDefaultUILanguage");
     if (getUiLanguage == nullptr) return std::nullopt;
     return static_cast<uint16_t>(getUiLanguage());
 }

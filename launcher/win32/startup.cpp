@@ -16,6 +16,7 @@
 #include "launcher/log.h"
 #include "launcher/text.h"
 #include "launcher/win32/child_process.h"
+#include "launcher/win32/message_box.h"
 #include "launcher/win32/system_directories.h"
 #include "launcher/win32/wide.h"
 #include "windows/JavaVMLauncher/launch.h"
@@ -38,8 +39,7 @@ void offerLogFileInExplorer() {
     std::u16string logFile = logFileName();
     std::u16string question = u"The following log file will be created:\n\n" + logFile +
                               u"\n\nDo you want to open an Explorer window?";
-    initCommonControls();
-    if (MessageBoxW(nullptr, wide(question), wide(productName()), MB_YESNO) != IDYES) return;
+    if (showMessageBox(question, productName(), MB_YESNO) != IDYES) return;
     std::u16string shortName =
         sizedQuery<char16_t>([&](wchar_t* b, DWORD n) { return GetShortPathNameW(wide(logFile), b, n); });
     ChildProcess explorer;
@@ -85,8 +85,7 @@ void consoleSwitches(const LauncherArgs& args, bool hardened) {
         } else if (hardened && arg == u"-c") {
             enterQuietMode();
             if (attachConsole()) return;
-            initCommonControls();
-            MessageBoxW(nullptr, L"Error: Could not allocate console.", L"orvane", MB_OK);
+            showMessageBox(u"Error: Could not allocate console.", u"orvane", MB_OK);
             exitLauncher(1);
         }
     }

@@ -1,0 +1,42 @@
+// System DLLs and entry points looked up at run time: entry points that older
+// Windows versions lack, and DLLs that only some starts need (USER32 for a
+// window, the splash screen's imaging libraries).
+#pragma once
+
+#include <windows.h>
+
+#include "launcher/win32/system_directories.h"
+
+// By its full path in the system directory: the search flag for that is
+// missing on Windows 7 without its loader update.
+inline HMODULE loadSystemLibrary(const char16_t* name) { return LoadLibraryW(wide(systemDirectory() + u"\\" + name)); }
+
+template <typename Fn>
+Fn systemFunction(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
+// An entry point of KERNEL32 that older versions may lack; null then.
+template <typename Fn>
+Fn kernelFunction(const char* name) {
+    return systemFunction<Fn>(GetModuleHandleW(L"kernel32.dll"), name);
+}
+
+// USER32 is loaded when a window function is first called: most starts show
+// no window, and the DLL costs a start more time and private memory than
+// anything else the launcher does before the VM.
+inline HMODULE user32Library() {
+    static HMODULE module = loadSystemLibrary(u"user32.dll");
+    return module;
+}
+
+// The function's zero value when it cannot be found.
+template <typename Fn, typename... Args>
+auto callUser32(const char* name, Args... args) {
+    Fn function = systemFunction<Fn>(user32Library(), name);
+    using Result = decltype(function(args...));
+    return function ? function(args...) : Result();
+}
+
+// USER32_CALL(MessageBoxW, ...) calls USER32's MessageBoxW without importing it.
+#define USER32_CALL(function, ...) callUser32<decltype(&function)>(#function, __VA_ARGS__)
