@@ -15,6 +15,10 @@ if(TESSEL_WIN32)
   # for a type at run time, so landing pads and type information would only
   # add to the file.
   set(TESSEL_LAUNCHER_CODE_OPTIONS -fno-exceptions -fno-rtti)
+  # Every function-local static is first reached on the main thread before
+  # any other thread starts; guarded initialisation would bring in the C++
+  # runtime's exception and threads support for nothing.
+  list(APPEND TESSEL_LAUNCHER_CODE_OPTIONS -fno-threadsafe-statics)
   # 32-bit Windows unwinds by the frame chain, not by tables: the unwind
   # tables would serve only C++ exceptions, which never pass this code.
   if(TESSEL_ARCH STREQUAL "x86")

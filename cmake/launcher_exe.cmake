@@ -3,8 +3,10 @@
 # is dist/launcher.exe, the 64-bit one dist/launcher64.exe.
 add_executable(launcher WIN32 ${PROJECT_SOURCE_DIR}/launcher/win32/main.cpp
   ${PROJECT_SOURCE_DIR}/launcher/win32/runtime_failures.cpp
+  ${PROJECT_SOURCE_DIR}/launcher/win32/string_instances.cpp
   ${PROJECT_SOURCE_DIR}/resources/launcher.rc)
 tessel_target(launcher)
+target_compile_options(launcher PRIVATE ${TESSEL_LAUNCHER_CODE_OPTIONS})
 target_link_libraries(launcher PRIVATE tessel_win32)
 target_link_options(launcher PRIVATE -s)
 set(TESSEL_DIST_DIR ${PROJECT_SOURCE_DIR}/dist CACHE PATH "Where the launcher executable is copied")

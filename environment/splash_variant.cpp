@@ -1,9 +1,7 @@
 #include "environment/splash_variant.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 
 float splashScale(float dpi) { return dpi > 0 ? dpi / 96.0f : 1.0f; }
 
@@ -35,12 +33,42 @@ SplashChoice chooseSplashVariant(float scale, bool canSetScaleFactor, const std:
     return choice;
 }
 
+// Read as strtod reads a decimal number (leading blanks, sign, fraction,
+// exponent; the rest ignored). strtod itself would bring the C library's whole
+// floating-point reader into the launcher for this one value.
 float parseUiScaleDpi(const std::string& text) {
-    const char* start = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    double value = std::strtod(start, &end);
-    if (end == start || errno == ERANGE || !std::isfinite(value) || value <= 0) return 0;
+    size_t at = text.find_first_not_of(" \t\n\v\f\r");
+    auto digitAt = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    if (at == std::string::npos) return 0;
+    bool negative = text[at] == '-';
+    if (negative || text[at] == '+') ++at;
+    double value = 0;
+    long exponent = 0;
+    bool anyDigit = false;
+    // Digits past a double's precision only move the decimal point.
+    auto addDigit = [&](char digit, bool fraction) {
+        anyDigit = true;
+        if (value >= 1e17) {
+            if (!fraction) ++exponent;
+            return;
+        }
+        value = value * 10 + (digit - '0');
+        if (fraction) --exponent;
+    };
+    for (; digitAt(at); ++at) addDigit(text[at], false);
+    if (at < text.size() && text[at] == '.')
+        for (++at; digitAt(at); ++at) addDigit(text[at], true);
+    if (!anyDigit || negative) return 0;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        size_t digits = at + 1;
+        bool negativeExponent = digits < text.size() && text[digits] == '-';
+        if (negativeExponent || (digits < text.size() && text[digits] == '+')) ++digits;
+        long written = 0;
+        for (; digitAt(digits); ++digits) written = std::min(written * 10 + (text[digits] - '0'), 100000L);
+        if (digitAt(digits - 1)) exponent += negativeExponent ? -written : written;
+    }
+    for (; exponent > 0 && std::isfinite(value); --exponent) value *= 10;
+    for (; exponent < 0 && value > 0; ++exponent) value /= 10;
     float dpi = static_cast<float>(value);
     return std::isfinite(dpi) && dpi > 0 ? dpi : 0;
 }

@@ -5,6 +5,7 @@
 // second string implementation, the demangler and a printf into the file.
 // These end the process the same way, directly.
 #include <cstdlib>
+#include <new>
 
 namespace __gnu_cxx {
 void __verbose_terminate_handler() {
@@ -30,3 +31,15 @@ void __throw_range_error(const char*) { abort(); }
 void __throw_runtime_error(const char*) { abort(); }
 void __throw_underflow_error(const char*) { abort(); }
 }  // namespace std
+
+// The library's operator new throws bad_alloc, which alone links the whole
+// exception runtime and, for its thread-local state, the threads library.
+void* operator new(std::size_t size) {
+    if (void* memory = std::malloc(size ? size : 1)) return memory;
+    std::abort();
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete[](void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete[](void* memory, std::size_t) noexcept { std::free(memory); }

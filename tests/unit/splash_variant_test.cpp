@@ -31,8 +31,12 @@ TEST(SplashVariant, ChoiceAndHandlingForDisplayScales) {
         EXPECT_EQ(choice.handling, c.handling) << c.dpi;
     }
     EXPECT_FLOAT_EQ(chooseSplashVariant(1.5f, true, [](int k) { return k == 0; }).ratio, 1.5f);
-    EXPECT_FLOAT_EQ(parseUiScaleDpi("144.5"), 144.5f);  // "J2D_UISCALE": a positive finite DPI
-    for (const char* ignored : {"", "abc", "0", "-96", "1e999", "inf", "nan", "1e300"})
+    // "J2D_UISCALE": a positive finite DPI, read as strtod reads it.
+    for (const char* dpi : {"144.5", " +144.5x", "1.445e2", "14450E-2", ".1445e+3", "0.0000000000000000000001445e24"})
+        EXPECT_FLOAT_EQ(parseUiScaleDpi(dpi), 144.5f) << dpi;
+    EXPECT_FLOAT_EQ(parseUiScaleDpi("96e"), 96.0f);
+    EXPECT_FLOAT_EQ(parseUiScaleDpi(std::string(400, '1') + "e-398"), 11.111111f);
+    for (const char* ignored : {"", "abc", "0", "-96", "1e999", "inf", "nan", "1e300", "1e-999", ".", "-0.0"})
         EXPECT_EQ(parseUiScaleDpi(ignored), 0.0f) << ignored;
 }
 
