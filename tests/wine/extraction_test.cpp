@@ -102,18 +102,16 @@ TEST(Extraction, FilesLandInAPrivateTemporaryDirectoryThatIsGoneAfterExitOrAfter
     EXPECT_EQ(launcherTempDirIn(sandbox), L"");
 }
 
+// Which names reach outside is the unit tests' part; one is enough here.
 TEST(Extraction, NamesReachingOutsideAreRefusedBeforeAnythingIsWritten) {
     LauncherSandbox sandbox;
-    std::wstring outside = sandbox.path(L"outside.txt");
-    for (std::string name : {std::string("..\\outside.txt"), utf8(outside), std::string("lib/../../outside.txt")}) {
-        LauncherConfiguration config = appConfiguration();
-        config.includedFiles = {{"fine.txt", "fine"}, {name, "evil"}};
-        LauncherRun run = sandbox.run(sandbox.makeLauncher(config), {L"-q_ovn_internal"});
-        EXPECT_EQ(run.exitCode, 1u) << name;
-        EXPECT_EQ(run.standardError, "An internal error occurred (error code 11).\r\n") << name;
-        EXPECT_FALSE(fileExists(outside)) << name;
-        EXPECT_TRUE(sandbox.tempEntries().empty()) << name;  // not even the launcher's directory
-    }
+    LauncherConfiguration config = appConfiguration();
+    config.includedFiles = {{"fine.txt", "fine"}, {"lib/../../outside.txt", "evil"}};
+    LauncherRun run = sandbox.run(sandbox.makeLauncher(config), {L"-q_ovn_internal"});
+    EXPECT_EQ(run.exitCode, 1u);
+    EXPECT_EQ(run.standardError, "An internal error occurred (error code 11).\r\n");
+    EXPECT_FALSE(fileExists(sandbox.path(L"outside.txt")));
+    EXPECT_TRUE(sandbox.tempEntries().empty());  // not even the launcher's directory
 }
 
 }  // namespace

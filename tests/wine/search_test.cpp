@@ -179,14 +179,18 @@ TEST_F(Search, PreferredLocationFileAndTheSystemSearchPath) {
     EXPECT_TRUE(logged("Testing location  (type S)"));
 }
 
+// A program named by the first words of the runtime's path never starts:
+// the fake java.exe records its starts in starts.log beside itself.
 TEST_F(Probe, VersionsAreCachedUntilTheRuntimeChangesAndFailedRunsRunAgain) {
-    TestRuntime runtime(sandbox.path(L"jre"));
+    TestRuntime runtime(sandbox.path(L"Program Files\\jre"));
+    ASSERT_TRUE(CopyFileW(fakeJavaProgram(L"java.exe").c_str(), sandbox.path(L"Program.exe").c_str(), FALSE));
     LauncherConfiguration config = searchConfig("EJAVA_HOME");  // no fallback pass for a variable
     for (const char* source : {"execution", "registry"}) {
         EXPECT_EQ(run(config, {{L"JAVA_HOME", runtime.home()}}).exitCode, 0u);
         EXPECT_TRUE(logged(std::string("got version from ") + source + " 1.8.0_191"));
     }
     EXPECT_EQ(runtime.javaStarts(), 1);
+    EXPECT_FALSE(fileExists(sandbox.path(L"starts.log")));
     EXPECT_EQ(cachedVersion(runtime), L"1.8.0_191");
     runtime.updateInPlace("1.8.0_201");
     EXPECT_EQ(run(config, {{L"JAVA_HOME", runtime.home()}}).exitCode, 0u);
@@ -208,15 +212,6 @@ TEST_F(Probe, VersionsAreCachedUntilTheRuntimeChangesAndFailedRunsRunAgain) {
     EXPECT_TRUE(sandbox.tempEntries().empty());  // no output file is left behind
 }
 
-TEST_F(Probe, AProgramNamedByTheFirstWordsOfTheRuntimePathNeverStarts) {
-    TestRuntime runtime(sandbox.path(L"Program Files\\jre"));
-    // The fake java.exe records its starts in starts.log beside itself.
-    ASSERT_TRUE(CopyFileW(fakeJavaProgram(L"java.exe").c_str(), sandbox.path(L"Program.exe").c_str(), FALSE));
-    EXPECT_EQ(run(searchConfig("EJAVA_HOME"), {{L"JAVA_HOME", runtime.home()}}).exitCode, 0u);
-    EXPECT_EQ(runtime.javaStarts(), 1);
-    EXPECT_FALSE(fileExists(sandbox.path(L"starts.log")));
-}
-
 TEST_F(Probe, HungRunIsTerminatedPastTheTimeLimitAndNotCached) {
     TestRuntimeSetup hanging;
     hanging.hangSeconds = 30;
@@ -228,15 +223,22 @@ TEST_F(Probe, HungRunIsTerminatedPastTheTimeLimitAndNotCached) {
     EXPECT_EQ(cachedVersion(runtime), L"");
 }
 
+// A newer runtime of the other architecture never outranks one that loads.
 TEST_F(Registry, LocatedRuntimesWinTiesAndCanBeTheOnlyOnesThatCount) {
     TestRuntime standard(sandbox.path(L"standard")), located(sandbox.path(L"located"));
     TestRuntime older(sandbox.path(L"older"), runtimeSetup("1.8.0_60"));
+    TestRuntimeSetup otherSetup = runtimeSetup("1.8.0_201", {{"client", FakeJvm::otherArchitecture}});
+    otherSetup.otherArchitectureJava = true;
+    TestRuntime other(sandbox.path(L"other"), otherSetup);
     registerJavaHome(HKEY_LOCAL_MACHINE, L"JRE", L"1.8", standard.home());
     locate(HKEY_CURRENT_USER, older);
     locate(HKEY_LOCAL_MACHINE, located);
+    locate(HKEY_LOCAL_MACHINE, other);
     EXPECT_EQ(run(searchConfig("Y", "0")).exitCode, 0u);
     EXPECT_TRUE(logged("found located " + exe(located) + " 1.8.0_191"));
     EXPECT_TRUE(logged("Trying " + lowerAscii(utf8(located.binDirectory())) + "\\client\\jvm.dll (exists 1)"));
+    EXPECT_EQ(linesWith(log_, utf8(other.javaExe()) + " is built for machine ").size(), 1u);
+    EXPECT_EQ(other.javaStarts(), 0);  // refused before it is probed
 
     // Setting 165: only runtimes below "ovn_jres" count; the others are not even probed.
     auto starts = [&] { return standard.javaStarts() + located.javaStarts() + older.javaStarts(); };
@@ -247,18 +249,6 @@ TEST_F(Registry, LocatedRuntimesWinTiesAndCanBeTheOnlyOnesThatCount) {
     locate(HKEY_CURRENT_USER, own);
     EXPECT_EQ(run(searchConfig("Y", "0").set(165, "1")).exitCode, 0u);
     EXPECT_TRUE(logged("found located " + exe(own) + " 1.8.0_191"));
-}
-
-TEST_F(Registry, RuntimesOfTheOtherArchitectureNeverOutrankOnesThatLoad) {
-    TestRuntimeSetup newerSetup = runtimeSetup("1.8.0_201", {{"client", FakeJvm::otherArchitecture}});
-    newerSetup.otherArchitectureJava = true;
-    TestRuntime newer(sandbox.path(L"newer"), newerSetup), older(sandbox.path(L"older"));
-    locate(HKEY_LOCAL_MACHINE, newer);
-    locate(HKEY_LOCAL_MACHINE, older);
-    EXPECT_EQ(run(searchConfig("Y", "0")).exitCode, 0u);
-    EXPECT_TRUE(logged("found located " + exe(older) + " 1.8.0_191"));
-    EXPECT_EQ(linesWith(log_, utf8(newer.javaExe()) + " is built for machine ").size(), 1u);
-    EXPECT_EQ(newer.javaStarts(), 0);  // refused before it is probed
 }
 
 TEST_F(Registry, JavaRegistrationsAreReadInTheLaunchersOwnView) {

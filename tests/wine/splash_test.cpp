@@ -38,8 +38,9 @@ TEST(Splash, LibraryGetsTheImageThatFitsTheScale) {
         const wchar_t *uiScale, *library;
         std::vector<int> images;
         std::string factor, loaded, logged;  // the library's calls after SplashInit; a log line
+        bool vmFails = false;                // the splash closes before the error is shown
     } cases[] = {
-        {L"96", L"splashscreen.dll", {0, 2}, "", "40x20", "splash load memory returned 3 1 ("},
+        {L"96", L"splashscreen.dll", {0, 2}, "", "40x20", "splash load memory returned 3 1 (", true},
         {L"144", L"splashscreen.dll", {0, 2}, "1.500000", "61x30", "splash load memory returned 2 1 ("},
         {L"144", L"splashscreen.dll", {0}, "1.500000", "60x30", "scaling splash image 1.500000"},
         {L"192", L"splashscreen.dll", {0, 2}, "2.000000", "81x40", "splash load memory returned 1 1 ("},
@@ -53,30 +54,23 @@ TEST(Splash, LibraryGetsTheImageThatFitsTheScale) {
         LauncherSandbox sandbox;
         TestRuntimeSetup setup;
         setup.splashLibrary = c.library;
+        setup.vm.creationFails = c.vmFails;
         TestRuntime runtime(sandbox.path(L"jre"), setup);
         RunOptions options = isolatedRun();
         options.environment[L"J2D_UISCALE"] = c.uiScale;
-        EXPECT_EQ(sandbox.run(makeSplashLauncher(sandbox, c.images), options).exitCode, 0u);
+        LauncherRun run = sandbox.run(makeSplashLauncher(sandbox, c.images), options);
+        EXPECT_EQ(run.exitCode, c.vmFails ? 1u : 0u);
+        EXPECT_EQ(run.standardError.rfind("splash closed\r\nNo VM.\r\n", 0) == 0, c.vmFails) << run.standardError;
         std::vector<std::string> expected;
         if (!c.loaded.empty()) expected.push_back("SplashInit");
         if (!c.factor.empty()) expected.push_back("SplashSetScaleFactor " + c.factor);
         if (!c.loaded.empty()) expected.push_back("SplashLoadMemory " + c.loaded);
+        if (c.vmFails) expected.push_back("SplashClose");
         std::vector<std::string> transcript = splitLines(readFile(runtime.binDirectory() + L"\\splash.log"));
         for (std::string& line : transcript) line = line.substr(0, line.find(" ("));  // without the length
         EXPECT_EQ(transcript, expected);
         EXPECT_FALSE(linesWith(sandbox.takeLog(), c.logged).empty()) << c.logged;
     }
-}
-
-TEST(Splash, ClosedBeforeAnErrorIsShown) {
-    LauncherSandbox sandbox;
-    TestRuntimeSetup setup;
-    setup.splashLibrary = L"splashscreen.dll";
-    setup.vm.creationFails = true;
-    TestRuntime runtime(sandbox.path(L"jre"), setup);
-    LauncherRun run = sandbox.run(makeSplashLauncher(sandbox, {0}), isolatedRun(false));
-    EXPECT_EQ(run.exitCode, 1u);
-    EXPECT_EQ(run.standardError, "splash closed\r\nNo VM.\r\n");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// The start-up sequence of the real launcher: how a damaged block ends it,
-// that a complete one walks every stage to exit code 0, the hardened start's
-// system DLLs, and the reboot request.
+// The start-up of the real launcher: the hardened start's system DLLs and the
+// reboot request. Damaged blocks are the Cuts suite's.
 #include <gtest/gtest.h>
 
 #include "environment/win32/shutdown_privilege.h"
@@ -8,28 +7,6 @@
 #include "tests/wine/test_runtime.h"
 
 namespace {
-
-TEST(Startup, DamagedBlocksEndWithTheFatalTextOfTheirReaderAndACompleteOneExitsZero) {
-    LauncherSandbox sandbox;
-    TestRuntime runtime(sandbox.path(L"jre"));
-    std::string image = LauncherSandbox::launcherImage();
-    std::string file = makeLauncherFile(image, appConfiguration("1"));
-    size_t block = *configurationBlockOffset(file);
-    // The byte count of the first setting's value.
-    auto withCount = [&](const char* count) { return std::string(file).replace(block + 28, 4, count, 4); };
-    const std::pair<std::string, std::string> cases[] = {  // the file, its fatal text ("": it starts)
-        {image, "Internal Error: magic"},                   // no block at all
-        {file.substr(0, block + 14), "Internal Error: readLong"},
-        {withCount("\xF0\xFF\xFF\x7F"), "Internal Error: readString"},  // never allocated
-        {withCount("\xFF\xFF\xFF\xFF"), "Internal Error: readString"},
-        {file, ""},
-    };
-    for (const auto& [bytes, error] : cases) {
-        LauncherRun run = sandbox.run(sandbox.writeFile(L"app.exe", bytes), {L"-q_ovn_internal"});
-        EXPECT_EQ(run.exitCode, error.empty() ? 0u : 1u) << error;
-        EXPECT_EQ(run.standardError, error.empty() ? "" : error + "\r\n");
-    }
-}
 
 // On Windows 6.0 the DLL search order is left as it is; the hardened start
 // must still take its system DLLs from the system directory, never from
