@@ -13,6 +13,6 @@ set(TESSEL_DIST_DIR ${PROJECT_SOURCE_DIR}/dist CACHE PATH "Where the launcher ex
 set(TESSEL_LAUNCHER_NAME_x86 launcher.exe)
 set(TESSEL_LAUNCHER_NAME_x64 launcher64.exe)
 add_custom_command(TARGET launcher POST_BUILD
-  COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/finish_launcher.sh $<TARGET_FILE:launcher>
+  COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/finish_launcher.sh $<TARGET_FILE:launcher> ${CMAKE_OBJDUMP}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${TESSEL_DIST_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:launcher> ${TESSEL_DIST_DIR}/${TESSEL_LAUNCHER_NAME_${TESSEL_ARCH}})
