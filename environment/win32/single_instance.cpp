@@ -10,6 +10,7 @@
 #include "launcher/log.h"
 #include "launcher/setting_ids.h"
 #include "launcher/win32/handle.h"
+#include "launcher/win32/registry.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -59,21 +60,14 @@ bool processIsRunning(DWORD processId) {
 // has ended counts as none, like a missing value: it is a stale entry of an
 // instance that died, and the new first instance has not written its own yet.
 DWORD registeredRunningPid(const std::string& key) {
-    RegistryKey pids;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, pidsKey, 0, KEY_QUERY_VALUE, pids.receive()) != ERROR_SUCCESS) return 0;
-    DWORD pid = 0, size = sizeof pid;
-    if (RegQueryValueExA(pids.get(), key.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&pid), &size) !=
-            ERROR_SUCCESS ||
-        size != sizeof pid)
-        return 0;
+    RegistryKey pids = openRegistryKey(HKEY_CURRENT_USER, pidsKey, KEY_QUERY_VALUE);
+    DWORD pid = pids ? queryRegistryDword(pids.get(), key.c_str()).value_or(0) : 0;
     return pid != 0 && processIsRunning(pid) ? pid : 0;
 }
 
 void registerOwnPid(const std::string& key) {
-    RegistryKey pids;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, pidsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, pids.receive(), nullptr) !=
-        ERROR_SUCCESS)
-        return;
+    RegistryKey pids = createRegistryKey(HKEY_CURRENT_USER, pidsKey);
+    if (!pids) return;
     DWORD pid = GetCurrentProcessId();
     RegSetValueExA(pids.get(), key.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&pid), sizeof pid);
 }
