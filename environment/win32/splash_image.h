@@ -20,12 +20,3 @@ MonitorDpi getMonitorDpi(HMONITOR monitor);
 
 // The image scaled by the ratio and encoded as PNG; none on any failure.
 std::optional<std::string> rescaleSplashImage(float ratio, const void* bytes, DWORD length);
-
-// By its full path in the system directory: the search flag for that is
-// missing on Windows 7 without its loader update.
-inline HMODULE loadSystemLibrary(const char16_t* name) { return LoadLibraryW(wide(systemDirectory() + u"\\" + name)); }
-
-template <typename Fn>
-Fn systemFunction(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
-}
