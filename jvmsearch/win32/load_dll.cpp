@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "environment/launcher_path.h"
 #include "environment/unpack_runtime.h"
 #include "jvmlaunch/variable_expansion.h"
