@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include <toml++/toml.h>
 
@@ -136,11 +134,10 @@ public:
         return node;
     }
     std::string file(const toml::node& node) const {
-        std::filesystem::path relative = std::filesystem::u8path(string(node));
-        std::filesystem::path full = relative.is_absolute() ? relative : directory_ / relative;
-        std::ifstream in(full, std::ios::binary);
-        if (!in || std::filesystem::is_directory(full)) fail(node, "cannot read file " + full.u8string());
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        std::string path = resolvedPath(node);
+        std::optional<std::string> bytes = readWholeFile(path);
+        if (!bytes) fail(node, "cannot read file " + path);
+        return std::move(*bytes);
     }
     std::string resolvedPath(const toml::node& node) const {
         std::filesystem::path relative = std::filesystem::u8path(string(node));
@@ -623,8 +620,4 @@ BuildInput readConfigurationText(const std::string& text, const std::string& pat
     return input;
 }
 
-BuildInput readConfigurationFile(const std::string& path) {
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    if (!in) throw BuildError(path + ": cannot read the file");
-    return readConfigurationText(std::string(std::istreambuf_iterator<char>(in), {}), path);
-}
+BuildInput readConfigurationFile(const std::string& path) { return readConfigurationText(readFileOrThrow(path), path); }
