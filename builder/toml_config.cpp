@@ -371,8 +371,10 @@ void splashImages(const toml::node& node, Reader& r) {
         if (!scaleNode.is_number()) r.fail(scaleNode, "expected a number, found " + typeName(scaleNode));
         double scale = scaleNode.value<double>().value_or(0);
         double steps = (scale - 1) / 0.25;
-        int k = static_cast<int>(steps + 0.5);
-        if (steps < -1e-9 || steps > 64 + 1e-9 || std::abs(steps - k) > 1e-9)
+        // Checked before the conversion: a NaN or a huge scale has no int.
+        bool inRange = steps >= -1e-9 && steps <= 64 + 1e-9;
+        int k = inRange ? static_cast<int>(steps + 0.5) : 0;
+        if (!inRange || std::abs(steps - k) > 1e-9)
             r.fail(scaleNode, "a splash scale is 1.0, 1.25, 1.5 ... up to 17.0");
         const toml::node& fileNode = *r.member(entry, "file", true);
         std::string image = r.file(fileNode);

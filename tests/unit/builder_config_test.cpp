@@ -228,6 +228,8 @@ TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
         {"[[splash.images]]\nscale = 1.0\nfile = \"tessel.toml\"\n", ":3: splash.images[].file: not a PNG, GIF, "
                                                                      "JPEG or BMP image"},
         {"[[splash.images]]\nscale = 1.1\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
+        {"[[splash.images]]\nscale = nan\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
+        {"[[splash.images]]\nscale = 1e300\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
         {"[[files]]\nname = '..\\evil.dll'\nsource = \"splash.png\"\n", ":2: files[].name: \"..\\evil.dll\" is no "
                                                                         "name the launcher extracts"},
         {"[[files]]\nname = 'a\\b\\c.dll'\nsource = \"splash.png\"\n", "is no name the launcher extracts"},
