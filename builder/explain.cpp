@@ -93,6 +93,7 @@ std::optional<std::string> explainLauncherFile(std::string_view file, std::strin
     }
     std::ostringstream out;
     out << (image->is64Bit() ? "64-bit" : "32-bit") << " launcher, block at offset " << at << "\n";
+    // Two reserved integers and the length of the settings and messages: nothing to show.
     block.integer();
     block.integer();
     block.longInteger();
