@@ -383,6 +383,20 @@ void splashImages(const toml::node& node, Reader& r) {
     });
 }
 
+// The file an included name becomes as the launcher extracts it: "/" taken
+// as "\\", and letters in one case, as the file system ignores case.
+std::string extractedPath(std::string name) {
+    for (char& c : name) {
+        unsigned char u = static_cast<unsigned char>(c);
+        bool lower = (u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7);  // ASCII and Latin-1
+        if (c == '/')
+            c = '\\';
+        else if (lower)
+            c = static_cast<char>(u - 0x20);
+    }
+    return name;
+}
+
 void includedFiles(const toml::node& node, Reader& r) {
     r.tables(node, [&](const toml::table& entry) {
         const toml::node& nameNode = *r.member(entry, "name", true);
@@ -390,8 +404,14 @@ void includedFiles(const toml::node& node, Reader& r) {
         if (!isSafeIncludedName(name) || name.find(';') != std::string::npos)
             r.fail(nameNode, "\"" + name + "\" is no name the launcher extracts: a relative name of at most one "
                                            "directory level, without \";\", drive, \"..\" or device name");
-        for (const IncludedFile& file : r.input().includedFiles)
-            if (file.name == name) r.fail(nameNode, "\"" + name + "\" is included twice");
+        std::string path = extractedPath(name);
+        for (const IncludedFile& file : r.input().includedFiles) {
+            std::string other = extractedPath(file.name);
+            if (other == path) r.fail(nameNode, "\"" + name + "\" is included twice");
+            // The launcher cannot make one name both a file and the directory of another.
+            if (other.rfind(path + "\\", 0) == 0 || path.rfind(other + "\\", 0) == 0)
+                r.fail(nameNode, "\"" + name + "\" and \"" + file.name + "\" need a file and a directory of one name");
+        }
         r.input().includedFiles.push_back({name, r.file(*r.member(entry, "source", true))});
     });
 }
