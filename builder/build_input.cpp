@@ -1,6 +1,9 @@
 #include "builder/build_input.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "builder/text_encoding.h"
 
@@ -13,6 +16,19 @@ std::vector<std::pair<int32_t, std::u16string>> utf16Messages(const std::map<int
 }
 
 }  // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path) {
+    std::filesystem::path file = std::filesystem::u8path(path);
+    std::ifstream in(file, std::ios::binary);
+    if (!in || std::filesystem::is_directory(file)) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string readFileOrThrow(const std::string& path) {
+    std::optional<std::string> bytes = readWholeFile(path);
+    if (!bytes) throw BuildError(path + ": cannot read the file");
+    return std::move(*bytes);
+}
 
 LauncherConfiguration launcherConfiguration(const BuildInput& input) {
     LauncherConfiguration config;

@@ -29,6 +29,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The bytes of a file named by a UTF-8 path; nothing when it cannot be read
+// or is a directory.
+std::optional<std::string> readWholeFile(const std::string& path);
+// The same; throws BuildError "PATH: cannot read the file" when it cannot.
+std::string readFileOrThrow(const std::string& path);
+
 // The block the launcher reads: the settings sorted by id, the English
 // messages as the base table and the other locales as blocks, the more
 // specific prefix after the shorter one, so that it wins.

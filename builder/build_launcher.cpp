@@ -1,6 +1,5 @@
 #include "builder/build_launcher.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -12,12 +11,9 @@ namespace {
 constexpr uint16_t splashResourceBase = 10000;
 
 std::string withExecutionLevel(std::string manifest, const std::string& level) {
-    size_t element = manifest.find("requestedExecutionLevel");
-    size_t attribute = manifest.find("level=\"", element);
-    size_t end = attribute == std::string::npos ? attribute : manifest.find('"', attribute + 7);
-    if (element == std::string::npos || end == std::string::npos)
-        throw BuildError("the launcher's manifest names no execution level");
-    return manifest.replace(attribute + 7, end - attribute - 7, level);
+    auto value = manifestExecutionLevel(manifest);
+    if (!value) throw BuildError("the launcher's manifest names no execution level");
+    return manifest.replace(value->first, value->second, level);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 // beside this program, else in the directory the build put them in.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,12 +13,6 @@
 #include "builder/toml_config.h"
 
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw BuildError(path.u8string() + ": cannot read the file");
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::filesystem::path templatePath(const std::string& arch, const std::string& directory, const char* program) {
     const char* name = arch == "x64" ? "launcher64.exe" : "launcher.exe";
@@ -38,7 +30,7 @@ int usage(const char* program) {
 
 int explain(const std::string& path) {
     std::string error;
-    auto text = explainLauncherFile(readFile(std::filesystem::u8path(path)), error);
+    auto text = explainLauncherFile(readFileOrThrow(path), error);
     if (!text) throw BuildError(path + ": " + error);
     std::fputs(text->c_str(), stdout);
     return 0;
@@ -63,7 +55,7 @@ int run(const std::vector<std::string>& args) {
         BuildInput input = readConfigurationFile(config);
         if (!output.empty()) input.output = output;
         if (input.output.empty()) throw BuildError(config + ": no output file (key output or option -o)");
-        std::string launcher = readFile(templatePath(input.arch, templates, program));
+        std::string launcher = readFileOrThrow(templatePath(input.arch, templates, program).u8string());
         writeFileAtomically(input.output, buildLauncherFile(launcher, input));
         return 0;
     } catch (const std::exception& error) {

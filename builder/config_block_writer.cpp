@@ -110,6 +110,6 @@ std::string makeLauncherFile(std::string_view launcherImage, const LauncherConfi
     if (!offset || *offset > launcherImage.size()) return {};
     std::string file(launcherImage.substr(0, *offset));
     file += writeConfigurationBlock(config);
-    file.append((512 - file.size() % 512) % 512, '\0');
+    padTo(file, 512);
     return file;
 }

@@ -1,5 +1,6 @@
 #include "builder/explain.h"
 
+#include <cstdlib>
 #include <map>
 #include <sstream>
 
@@ -9,6 +10,7 @@
 #include "builder/text_encoding.h"
 #include "builder/toml_config.h"
 #include "launcher/config_block_format.h"
+#include "launcher/setting_ids.h"
 
 namespace {
 
@@ -65,12 +67,9 @@ const char* resourceTypeName(const ResourceKey& type) {
 
 // ", level asInvoker" for a manifest that requests an execution level.
 std::string manifestLevel(const ResourceKey& type, const std::string& data) {
-    size_t element = data.find("requestedExecutionLevel");
-    size_t start = data.find("level=\"", element);
-    size_t end = start == std::string::npos ? start : data.find('"', start + 7);
-    if (type.isName() || type.id != resourceManifest || element == std::string::npos || end == std::string::npos)
-        return "";
-    return ", level " + data.substr(start + 7, end - start - 7);
+    if (type.isName() || type.id != resourceManifest) return "";
+    auto value = manifestExecutionLevel(data);
+    return value ? ", level " + data.substr(value->first, value->second) : "";
 }
 
 void describeMessages(std::ostringstream& out, const std::string& locale, BlockParser& block) {
@@ -94,6 +93,7 @@ std::optional<std::string> explainLauncherFile(std::string_view file, std::strin
     }
     std::ostringstream out;
     out << (image->is64Bit() ? "64-bit" : "32-bit") << " launcher, block at offset " << at << "\n";
+    // Two reserved integers and the length of the settings and messages: nothing to show.
     block.integer();
     block.integer();
     block.longInteger();
@@ -116,24 +116,22 @@ std::optional<std::string> explainLauncherFile(std::string_view file, std::strin
         describeMessages(out, prefix, block);
     }
     out << "included files:\n";
-    auto names = settings.find(2003);
-    std::istringstream nameList(names == settings.end() ? "" : names->second);
-    std::string name;
-    int32_t files = settings.count(2002) ? std::atoi(settings[2002].c_str()) : 0;
-    for (int32_t i = 0; i < files && block.ok() && std::getline(nameList, name, ';');) {
-        if (name.empty()) continue;
+    auto names = settings.find(settingIncludedFileNames);
+    std::vector<std::string> nameList = splitList(names == settings.end() ? "" : names->second, ';');
+    auto fileCount = settings.find(settingIncludedFileCount);
+    int32_t files = fileCount == settings.end() ? 0 : std::atoi(fileCount->second.c_str());
+    for (size_t i = 0; i < nameList.size() && static_cast<int64_t>(i) < files && block.ok(); ++i) {
         int64_t size = block.longInteger();
         block.bytes(size);
-        out << "  " << latin1ToUtf8(name) << " (" << size << " bytes)\n";
-        ++i;
+        out << "  " << latin1ToUtf8(nameList[i]) << " (" << size << " bytes)\n";
     }
     if (!block.ok()) {
         error = "the configuration block is cut short";
         return std::nullopt;
     }
     out << "resources:\n";
-    for (const auto& [type, names2] : image->resources())
-        for (const auto& [resource, languages] : names2)
+    for (const auto& [type, resources] : image->resources())
+        for (const auto& [resource, languages] : resources)
             for (const auto& [language, data] : languages)
                 out << "  type " << type.text() << resourceTypeName(type) << ", name " << resource.text()
                     << ", language " << language << ": " << data.size() << " bytes" << manifestLevel(type, data)

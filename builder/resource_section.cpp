@@ -149,6 +149,18 @@ std::string ResourceKey::text() const {
     return ascii + "\"";
 }
 
+std::optional<std::pair<size_t, size_t>> manifestExecutionLevel(const std::string& manifest) {
+    const std::string attribute = "level=\"";
+    size_t element = manifest.find("requestedExecutionLevel");
+    if (element == std::string::npos) return std::nullopt;
+    size_t start = manifest.find(attribute, element);
+    if (start == std::string::npos) return std::nullopt;
+    start += attribute.size();
+    size_t end = manifest.find('"', start);
+    if (end == std::string::npos) return std::nullopt;
+    return std::pair<size_t, size_t>{start, end - start};
+}
+
 std::optional<ResourceTree> parseResourceSection(std::string_view section, uint32_t sectionRva) {
     ResourceTree tree;
     if (!SectionParser(section, sectionRva).parse(tree)) return std::nullopt;

@@ -35,6 +35,10 @@ enum ResourceType : uint16_t {
 
 constexpr uint16_t languageEnglishUs = 1033;
 
+// Where the level="..." value of a manifest's requestedExecutionLevel
+// element lies (its first character and its length); none without one.
+std::optional<std::pair<size_t, size_t>> manifestExecutionLevel(const std::string& manifest);
+
 using ResourceLanguages = std::map<uint16_t, std::string>;
 using ResourceNames = std::map<ResourceKey, ResourceLanguages>;
 using ResourceTree = std::map<ResourceKey, ResourceNames>;

@@ -25,24 +25,6 @@ void forEachCodePoint(std::string_view text, Visit visit) {
     }
 }
 
-void appendUtf8(std::string& out, char32_t point) {
-    if (point < 0x80) {
-        out.push_back(static_cast<char>(point));
-    } else if (point < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | point >> 6));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else if (point < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | point >> 12));
-        out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | point >> 18));
-        out.push_back(static_cast<char>(0x80 | ((point >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    }
-}
-
 }  // namespace
 
 std::u16string utf8ToUtf16(std::string_view text) {
@@ -69,8 +51,5 @@ std::optional<std::string> utf8ToLatin1(std::string_view text) {
     return out;
 }
 
-std::string latin1ToUtf8(std::string_view text) {
-    std::string out;
-    for (char c : text) appendUtf8(out, static_cast<unsigned char>(c));
-    return out;
-}
+// Latin-1 bytes are the code points U+0000 to U+00FF, as widening makes them.
+std::string latin1ToUtf8(std::string_view text) { return utf16ToUtf8(widenBytes(text)); }

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include <toml++/toml.h>
 
@@ -136,11 +134,10 @@ public:
         return node;
     }
     std::string file(const toml::node& node) const {
-        std::filesystem::path relative = std::filesystem::u8path(string(node));
-        std::filesystem::path full = relative.is_absolute() ? relative : directory_ / relative;
-        std::ifstream in(full, std::ios::binary);
-        if (!in || std::filesystem::is_directory(full)) fail(node, "cannot read file " + full.u8string());
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        std::string path = resolvedPath(node);
+        std::optional<std::string> bytes = readWholeFile(path);
+        if (!bytes) fail(node, "cannot read file " + path);
+        return std::move(*bytes);
     }
     std::string resolvedPath(const toml::node& node) const {
         std::filesystem::path relative = std::filesystem::u8path(string(node));
@@ -374,14 +371,30 @@ void splashImages(const toml::node& node, Reader& r) {
         if (!scaleNode.is_number()) r.fail(scaleNode, "expected a number, found " + typeName(scaleNode));
         double scale = scaleNode.value<double>().value_or(0);
         double steps = (scale - 1) / 0.25;
-        int k = static_cast<int>(steps + 0.5);
-        if (steps < -1e-9 || steps > 64 + 1e-9 || std::abs(steps - k) > 1e-9)
+        // Checked before the conversion: a NaN or a huge scale has no int.
+        bool inRange = steps >= -1e-9 && steps <= 64 + 1e-9;
+        int k = inRange ? static_cast<int>(steps + 0.5) : 0;
+        if (!inRange || std::abs(steps - k) > 1e-9)
             r.fail(scaleNode, "a splash scale is 1.0, 1.25, 1.5 ... up to 17.0");
         const toml::node& fileNode = *r.member(entry, "file", true);
         std::string image = r.file(fileNode);
         if (!splashImageType(image)) r.fail(fileNode, "not a PNG, GIF, JPEG or BMP image");
         if (!r.input().splashImages.emplace(k, image).second) r.fail(scaleNode, "a second image for this scale");
     });
+}
+
+// The file an included name becomes as the launcher extracts it: "/" taken
+// as "\\", and letters in one case, as the file system ignores case.
+std::string extractedPath(std::string name) {
+    for (char& c : name) {
+        unsigned char u = static_cast<unsigned char>(c);
+        bool lower = (u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7);  // ASCII and Latin-1
+        if (c == '/')
+            c = '\\';
+        else if (lower)
+            c = static_cast<char>(u - 0x20);
+    }
+    return name;
 }
 
 void includedFiles(const toml::node& node, Reader& r) {
@@ -391,8 +404,14 @@ void includedFiles(const toml::node& node, Reader& r) {
         if (!isSafeIncludedName(name) || name.find(';') != std::string::npos)
             r.fail(nameNode, "\"" + name + "\" is no name the launcher extracts: a relative name of at most one "
                                            "directory level, without \";\", drive, \"..\" or device name");
-        for (const IncludedFile& file : r.input().includedFiles)
-            if (file.name == name) r.fail(nameNode, "\"" + name + "\" is included twice");
+        std::string path = extractedPath(name);
+        for (const IncludedFile& file : r.input().includedFiles) {
+            std::string other = extractedPath(file.name);
+            if (other == path) r.fail(nameNode, "\"" + name + "\" is included twice");
+            // The launcher cannot make one name both a file and the directory of another.
+            if (other.rfind(path + "\\", 0) == 0 || path.rfind(other + "\\", 0) == 0)
+                r.fail(nameNode, "\"" + name + "\" and \"" + file.name + "\" need a file and a directory of one name");
+        }
         r.input().includedFiles.push_back({name, r.file(*r.member(entry, "source", true))});
     });
 }
@@ -623,8 +642,4 @@ BuildInput readConfigurationText(const std::string& text, const std::string& pat
     return input;
 }
 
-BuildInput readConfigurationFile(const std::string& path) {
-    std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-    if (!in) throw BuildError(path + ": cannot read the file");
-    return readConfigurationText(std::string(std::istreambuf_iterator<char>(in), {}), path);
-}
+BuildInput readConfigurationFile(const std::string& path) { return readConfigurationText(readFileOrThrow(path), path); }

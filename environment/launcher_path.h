@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 // The launcher's identity.
 
@@ -25,8 +25,6 @@ struct LauncherDirectories {
     std::u16string wide;       // from launcherPathWide, ending in a backslash
 };
 const LauncherDirectories& launcherDirectories();
-// The UTF-16 launcher directory (launcherDirectories().wide).
-const std::u16string& launcherDirectoryWide();
 
 // Path helpers.
 
@@ -49,12 +47,12 @@ std::u16string canonicalPathWide(const std::u16string& path, bool keepCase);
 
 // True when find-first-file finds the path; lastWrite gets its FILETIME.
 bool findFile(const std::string& path, uint64_t* lastWrite = nullptr);
+bool findFile(const std::u16string& path, uint64_t* lastWrite = nullptr);
 // The whole content of a file; nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::u16string& path);
 // The names (not paths) of the files, not directories, that match a pattern
 // such as "C:\lib\*.jar", in the system's order.
 std::vector<std::string> findFileNames(const std::string& pattern);
-bool findFile(const std::u16string& path, uint64_t* lastWrite = nullptr);
 // True for drive roots ("X:\", "X:\.", "X:\.\.") and for what findFile finds.
 bool pathExists(const std::string& path);
 bool pathExists(const std::u16string& path);

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Runs every test: the native unit tests, a short run of every fuzz harness,
-# the 64-bit Windows tests, and the
-# 32-bit Windows tests where this machine can run 32-bit Wine (tried once;
-# elsewhere they are reported as skipped). The last line sums up every run.
+# the 64-bit Windows tests, and the 32-bit Windows tests where this machine
+# can run 32-bit Wine (tried once; elsewhere they are reported as skipped).
+# The last line sums up every run.
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 sh "$root/scripts/install-deps.sh"

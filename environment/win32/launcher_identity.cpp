@@ -101,5 +101,3 @@ const LauncherDirectories& launcherDirectories() {
     static const LauncherDirectories directories = computeLauncherDirectories();
     return directories;
 }
-
-const std::u16string& launcherDirectoryWide() { return launcherDirectories().wide; }

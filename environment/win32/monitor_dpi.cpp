@@ -3,6 +3,7 @@
 #include "environment/splash_variant.h"
 #include "environment/win32/process_environment.h"
 #include "environment/win32/splash_image.h"
+#include "launcher/win32/handle.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ float uiScaleDpi() {
 
 MonitorDpi desktopDpi() {
     using CreateFactory = HRESULT(WINAPI*)(D2D1_FACTORY_TYPE, REFIID, const D2D1_FACTORY_OPTIONS*, void**);
-    HMODULE d2d = loadSystemLibrary(u"d2d1.dll");
-    auto create = systemFunction<CreateFactory>(d2d, "D2D1CreateFactory");
+    Module d2d(loadSystemLibrary(u"d2d1.dll"));
+    auto create = systemFunction<CreateFactory>(d2d.get(), "D2D1CreateFactory");
     MonitorDpi dpi;
     ID2D1Factory* factory = nullptr;
     if (create && SUCCEEDED(create(D2D1_FACTORY_TYPE_SINGLE_THREADED, __uuidof(ID2D1Factory), nullptr,
@@ -24,7 +25,6 @@ MonitorDpi desktopDpi() {
         factory->GetDesktopDpi(&dpi.x, &dpi.y);
         factory->Release();
     }
-    if (d2d) FreeLibrary(d2d);
     return dpi;
 }
 

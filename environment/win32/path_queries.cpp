@@ -85,6 +85,14 @@ bool findFile(const std::string& path, uint64_t* lastWrite) {
     return true;
 }
 
+bool findFile(const std::u16string& path, uint64_t* lastWrite) {
+    WIN32_FIND_DATAW entry;
+    FindHandle find(FindFirstFileW(wide(path), &entry));
+    if (!find) return false;
+    if (lastWrite) *lastWrite = lastWriteOf(entry);
+    return true;
+}
+
 std::optional<std::string> readFileBytes(const std::u16string& path) {
     Handle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -105,14 +113,6 @@ std::vector<std::string> findFileNames(const std::string& pattern) {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(entry.cFileName);
     } while (FindNextFileA(find.get(), &entry));
     return names;
-}
-
-bool findFile(const std::u16string& path, uint64_t* lastWrite) {
-    WIN32_FIND_DATAW entry;
-    FindHandle find(FindFirstFileW(wide(path), &entry));
-    if (!find) return false;
-    if (lastWrite) *lastWrite = lastWriteOf(entry);
-    return true;
 }
 
 bool pathExists(const std::string& path) { return isDriveRootText(widenBytes(path)) || findFile(path); }

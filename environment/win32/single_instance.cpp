@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "environment/instance_names.h"
 #include "environment/launcher_path.h"
 #include "environment/win32/instance_notification.h"
@@ -10,6 +12,7 @@
 #include "launcher/log.h"
 #include "launcher/setting_ids.h"
 #include "launcher/win32/handle.h"
+#include "launcher/win32/registry.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -19,32 +22,35 @@ std::optional<std::string> semaphoreName;
 const char pidsKey[] = "SOFTWARE\\valdrin-works\\tessel\\pids\\";
 
 struct CreatedSemaphore {
-    HANDLE handle;
+    Handle handle;
     DWORD error;
 };
 
 // Default security, initial and maximum count 1; an existing semaphore is opened.
 CreatedSemaphore createSemaphore(const std::string& name) {
-    HANDLE handle = CreateSemaphoreA(nullptr, 1, 1, name.c_str());
-    return {handle, GetLastError()};
+    Handle handle(CreateSemaphoreA(nullptr, 1, 1, name.c_str()));
+    return {std::move(handle), GetLastError()};
 }
 
 void logSemaphore(const std::string& name, const CreatedSemaphore& created) {
-    logLine(u"semaphore name %S, code %d, value %p", name.c_str(), created.error, static_cast<void*>(created.handle));
+    logLine(u"semaphore name %S, code %d, value %p", name.c_str(), created.error,
+            static_cast<void*>(created.handle.get()));
+}
+
+// The handle stays open for the process's life, so that the name stays taken.
+void keepSemaphore(const std::string& name, CreatedSemaphore& created) {
+    created.handle.release();
+    semaphoreName = name;
 }
 
 // Numbered instances: the first name not yet taken, up to the number 100000.
-// The handle stays open for the process's life.
 void takeNumberedSemaphore(const std::string& key, bool global) {
     for (unsigned k = 0;; ++k) {
         std::string name = instanceSemaphoreNameFor(key, global, k);
         CreatedSemaphore created = createSemaphore(name);
-        if (created.error == ERROR_ALREADY_EXISTS && k < 100000) {
-            CloseHandle(created.handle);
-            continue;
-        }
+        if (created.error == ERROR_ALREADY_EXISTS && k < 100000) continue;
         logSemaphore(name, created);
-        semaphoreName = name;
+        keepSemaphore(name, created);
         return;
     }
 }
@@ -59,21 +65,14 @@ bool processIsRunning(DWORD processId) {
 // has ended counts as none, like a missing value: it is a stale entry of an
 // instance that died, and the new first instance has not written its own yet.
 DWORD registeredRunningPid(const std::string& key) {
-    RegistryKey pids;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, pidsKey, 0, KEY_QUERY_VALUE, pids.receive()) != ERROR_SUCCESS) return 0;
-    DWORD pid = 0, size = sizeof pid;
-    if (RegQueryValueExA(pids.get(), key.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&pid), &size) !=
-            ERROR_SUCCESS ||
-        size != sizeof pid)
-        return 0;
+    RegistryKey pids = openRegistryKey(HKEY_CURRENT_USER, pidsKey, KEY_QUERY_VALUE);
+    DWORD pid = pids ? queryRegistryDword(pids.get(), key.c_str()).value_or(0) : 0;
     return pid != 0 && processIsRunning(pid) ? pid : 0;
 }
 
 void registerOwnPid(const std::string& key) {
-    RegistryKey pids;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, pidsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, pids.receive(), nullptr) !=
-        ERROR_SUCCESS)
-        return;
+    RegistryKey pids = createRegistryKey(HKEY_CURRENT_USER, pidsKey);
+    if (!pids) return;
     DWORD pid = GetCurrentProcessId();
     RegSetValueExA(pids.get(), key.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&pid), sizeof pid);
 }
@@ -95,20 +94,28 @@ void registerOwnPid(const std::string& key) {
 }
 
 void startListener() {
-    HANDLE mailslot = createNotificationMailslot();
-    if (mailslot == INVALID_HANDLE_VALUE) {
+    Handle mailslot(createNotificationMailslot());
+    if (!mailslot) {
         logLine(u"creating mailslot failed");
         return;
     }
     logLine(u"creating mailslot successful");
-    Handle thread(CreateThread(nullptr, 0, notificationListener, mailslot, 0, nullptr));
-    if (!thread) CloseHandle(mailslot);
+    Handle thread(CreateThread(nullptr, 0, notificationListener, mailslot.get(), 0, nullptr));
+    if (thread) mailslot.release();  // the listener owns it now
+}
+
+// The launcher's canonical path. A launcher whose path has no ANSI form
+// takes it from the UTF-16 path, characters the code page lacks as "?":
+// an empty key would make all such launchers one instance.
+std::string instanceKey() {
+    if (!launcherPathAnsi().empty()) return canonicalPath(launcherPathAnsi(), false);
+    return toAnsi(canonicalPathWide(launcherPathWide(), false));
 }
 
 }  // namespace
 
 void enterInstanceMode(bool forwardCommandLine) {
-    const std::string key = canonicalPath(launcherPathAnsi(), false);
+    const std::string key = instanceKey();
     const bool global = getConfigInt(settingGlobalInstanceSemaphore) != 0;
     if (getConfigInt(settingSingleInstance) == 0) {
         takeNumberedSemaphore(key, global);
@@ -119,11 +126,11 @@ void enterInstanceMode(bool forwardCommandLine) {
     CreatedSemaphore created = createSemaphore(name);
     logSemaphore(name, created);
     if (created.error == ERROR_ALREADY_EXISTS) {
-        CloseHandle(created.handle);
+        created.handle.reset();
         handOverToRunningInstance(key, forwardCommandLine);
     }
     // Also when the creation failed otherwise: nothing says another instance runs.
-    semaphoreName = name;
+    keepSemaphore(name, created);
     registerOwnPid(key);
     if (forwardCommandLine) startListener();
 }

@@ -20,4 +20,3 @@ MonitorDpi getMonitorDpi(HMONITOR monitor);
 
 // The image scaled by the ratio and encoded as PNG; none on any failure.
 std::optional<std::string> rescaleSplashImage(float ratio, const void* bytes, DWORD length);
-

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <optional>
 
@@ -12,6 +11,7 @@
 #include "environment/win32/private_security.h"
 #include "launcher/errors.h"
 #include "launcher/log.h"
+#include "launcher/text.h"
 #include "launcher/win32/wide.h"
 
 namespace {
@@ -55,7 +55,7 @@ struct WideSystem {
         return query<char16_t>([](wchar_t* b, DWORD n) { return GetTempPathW(n, b); });
     }
     static std::optional<String> variable(const char* name) {
-        std::u16string wideName(name, name + strlen(name));
+        std::u16string wideName = widenBytes(name);
         return query<char16_t>([&](wchar_t* b, DWORD n) { return GetEnvironmentVariableW(wide(wideName), b, n); });
     }
     static std::optional<String> longPath(const String& path) {

@@ -1,11 +1,9 @@
-#include <windows.h>
-
 #include "environment/launcher_path.h"
 #include "environment/temp_dir.h"
+#include "environment/win32/process_environment.h"
 #include "jvmlaunch/variable_expansion.h"
 #include "jvmlaunch/vm_options.h"
 #include "launcher/text.h"
-#include "launcher/win32/wide.h"
 
 namespace {
 
@@ -32,11 +30,7 @@ public:
     bool pathExists(const std::string& path) override { return ::pathExists(path); }
     std::vector<std::string> findFiles(const std::string& pattern) override { return findFileNames(pattern); }
     std::optional<std::string> environmentVariable(const std::string& name) override {
-        SetLastError(ERROR_SUCCESS);
-        std::string value =
-            sizedQuery<char>([&](char* b, DWORD n) { return GetEnvironmentVariableA(name.c_str(), b, n); });
-        if (value.empty() && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
-        return value;
+        return environmentVariableAnsi(name.c_str());
     }
     std::string launcherTempDir() override { return ::launcherTempDir(); }
 };

@@ -45,15 +45,11 @@ bool javaExeForHome(std::string& javaExe, const std::string& home) {
 }
 
 std::optional<std::string> readCachedVersion(const std::string& javaExe, uint64_t lastWrite) {
-    RegistryKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, versionCacheKey(javaExe).c_str(), 0, KEY_READ, key.receive()) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    BYTE time[8];
-    DWORD size = sizeof time;
+    RegistryKey key = openRegistryKey(HKEY_CURRENT_USER, versionCacheKey(javaExe).c_str());
+    if (!key) return std::nullopt;
+    char time[8];
     std::string expected = lastWriteTimeBytes(lastWrite);
-    if (RegQueryValueExA(key.get(), "LastWriteTime", nullptr, nullptr, time, &size) != ERROR_SUCCESS || size != 8 ||
-        std::memcmp(time, expected.data(), 8) != 0)
+    if (!queryRegistryFixed(key.get(), "LastWriteTime", time, sizeof time) || std::memcmp(time, expected.data(), 8) != 0)
         return std::nullopt;
     std::optional<std::string> data = queryRegistryString(key.get(), "Version");
     if (!data) return std::nullopt;
@@ -61,10 +57,8 @@ std::optional<std::string> readCachedVersion(const std::string& javaExe, uint64_
 }
 
 void writeCachedVersion(const std::string& javaExe, uint64_t lastWrite, const std::string& version) {
-    RegistryKey key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, versionCacheKey(javaExe).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_SET_VALUE, nullptr, key.receive(), nullptr) != ERROR_SUCCESS)
-        return;
+    RegistryKey key = createRegistryKey(HKEY_CURRENT_USER, versionCacheKey(javaExe).c_str());
+    if (!key) return;
     std::string time = lastWriteTimeBytes(lastWrite);
     RegSetValueExA(key.get(), "LastWriteTime", 0, REG_BINARY, reinterpret_cast<const BYTE*>(time.data()), 8);
     RegSetValueExA(key.get(), "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.data()),

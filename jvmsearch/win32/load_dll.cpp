@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "environment/launcher_path.h"
 #include "environment/unpack_runtime.h"
 #include "jvmlaunch/variable_expansion.h"
@@ -27,7 +26,7 @@ public:
         std::optional<std::string> bytes = readFileBytes(path);
         if (!bytes) return std::nullopt;
         std::string text = asTextModeRead(*bytes);
-        if (text.empty()) return std::nullopt;  // an empty first line still counts
+        if (text.empty()) return std::nullopt;  // no line at all; an empty first line still counts
         return locationFileLine(text.substr(0, text.find('\n')));
     }
 

@@ -17,15 +17,14 @@
 
 namespace {
 
-
 struct Bounds {
     const VersionParts& minimum;
     const VersionParts& maximum;
 };
 
 std::optional<std::string> readString(HKEY hive, const std::string& path, const char* name) {
-    RegistryKey key;
-    if (RegOpenKeyExA(hive, path.c_str(), 0, KEY_READ, key.receive()) != ERROR_SUCCESS) return std::nullopt;
+    RegistryKey key = openRegistryKey(hive, path.c_str());
+    if (!key) return std::nullopt;
     return queryRegistryString(key.get(), name);
 }
 
@@ -61,13 +60,12 @@ std::optional<JvmCandidate> checkRegistryPair(const std::string& jdkKey, const s
 }
 
 std::optional<JvmCandidate> checkRegistryVersions(const std::string& keyPath, const Bounds& bounds) {
-    RegistryKey key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyPath.c_str(), 0, KEY_READ, key.receive()) != ERROR_SUCCESS)
-        return std::nullopt;
+    RegistryKey key = openRegistryKey(HKEY_LOCAL_MACHINE, keyPath.c_str());
+    if (!key) return std::nullopt;
     for (const std::string& name :
          versionNamesToProbe(registrySubkeyNames(key.get()), bounds.minimum, bounds.maximum)) {
-        RegistryKey versionKey;
-        if (RegOpenKeyExA(key.get(), name.c_str(), 0, KEY_READ, versionKey.receive()) != ERROR_SUCCESS) continue;
+        RegistryKey versionKey = openRegistryKey(key.get(), name.c_str());
+        if (!versionKey) continue;
         std::optional<std::string> home = queryRegistryString(versionKey.get(), "JavaHome");
         if (!home) continue;
         if (std::optional<JvmCandidate> found = probeHome(*home, bounds)) return found;
@@ -89,10 +87,8 @@ std::optional<JvmCandidate> checkStandardRegistry(const Bounds& bounds) {
 }
 
 std::optional<JvmCandidate> newestLocatedIn(HKEY hive, bool acceptAll, const Bounds& bounds) {
-    RegistryKey key;
-    if (RegOpenKeyExA(hive, "SOFTWARE\\valdrin-works\\tessel\\locatedjvms", 0, KEY_READ, key.receive()) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
+    RegistryKey key = openRegistryKey(hive, "SOFTWARE\\valdrin-works\\tessel\\locatedjvms");
+    if (!key) return std::nullopt;
     std::vector<std::string> names = registrySubkeyNames(key.get());
     key.reset();
     std::optional<JvmCandidate> best;

@@ -7,6 +7,7 @@
 
 #include "environment/launcher_path.h"
 #include "environment/temp_dir.h"
+#include "environment/win32/process_environment.h"
 #include "launcher/launcher_state.h"
 #include "launcher/log_format.h"
 #include "launcher/text.h"
@@ -34,11 +35,7 @@ int64_t systemTimeMs() {
     return static_cast<int64_t>(t.QuadPart / 10000);
 }
 
-bool environmentIsYes(const wchar_t* name) {
-    wchar_t value[8];
-    DWORD n = GetEnvironmentVariableW(name, value, 8);
-    return n == 3 && std::u16string(utf16(value)) == u"yes";
-}
+bool environmentIsYes(const wchar_t* name) { return environmentVariable(name) == std::u16string(u"yes"); }
 
 void writeText(FILE* file, const std::u16string& text) {
     std::string bytes = encodeLogText(text);

@@ -10,9 +10,9 @@ void initCommonControls() {
     static bool done = false;
     if (done) return;
     done = true;
-    // By name, so that the manifest's version 6 is the one loaded.
+    // By name first, so that the manifest's version 6 is the one loaded.
     HMODULE comctl = GetModuleHandleW(L"comctl32.dll");
-    if (!comctl) comctl = LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!comctl) comctl = loadSystemLibrary(u"comctl32.dll");
     using InitFn = void(WINAPI*)();
     if (auto init = systemFunction<InitFn>(comctl, "InitCommonControls")) init();
 }

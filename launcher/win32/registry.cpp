@@ -2,6 +2,20 @@
 
 #include "launcher/enumeration.h"
 
+RegistryKey openRegistryKey(HKEY parent, const char* path, REGSAM access) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(parent, path, 0, access, &key) != ERROR_SUCCESS) return {};
+    return RegistryKey(key);
+}
+
+RegistryKey createRegistryKey(HKEY parent, const char* path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return {};
+    return RegistryKey(key);
+}
+
 std::optional<std::string> queryRegistryString(HKEY key, const char* name) {
     std::string data(256, '\0');
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -18,6 +32,18 @@ std::optional<std::string> queryRegistryString(HKEY key, const char* name) {
         return data;
     }
     return std::nullopt;
+}
+
+bool queryRegistryFixed(HKEY key, const char* name, void* data, DWORD size) {
+    DWORD got = size;
+    return RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(data), &got) == ERROR_SUCCESS &&
+           got == size;
+}
+
+std::optional<DWORD> queryRegistryDword(HKEY key, const char* name) {
+    DWORD value = 0;
+    if (!queryRegistryFixed(key, name, &value, sizeof value)) return std::nullopt;
+    return value;
 }
 
 std::vector<std::string> registrySubkeyNames(HKEY key) {

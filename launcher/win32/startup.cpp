@@ -18,6 +18,7 @@
 #include "launcher/win32/child_process.h"
 #include "launcher/win32/message_box.h"
 #include "launcher/win32/system_directories.h"
+#include "launcher/win32/system_library.h"
 #include "launcher/win32/wide.h"
 #include "windows/JavaVMLauncher/launch.h"
 
@@ -60,20 +61,12 @@ void launcherOptionsStage(LauncherArgs& args) {
     if (launcherState().logRequested) offerLogFileInExplorer();
 }
 
-// Loaded from the system directory and nowhere else, also where the search
-// order could not be restricted; they stay for the process's life.
-void loadSystemDll(const std::u16string& name) {
-    if (LoadLibraryExW(wide(name), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
-    // Systems without the flag refuse it; elsewhere the DLL is simply missing.
-    if (GetLastError() != ERROR_INVALID_PARAMETER) return;
-    std::u16string path = systemDirectory() + u"\\" + name;
-    LoadLibraryExW(wide(path), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-}
-
+// From the system directory and nowhere else, also where the search order
+// could not be restricted; they stay for the process's life.
 void hardenedStart() {
     restrictDllDirectories();
-    loadSystemDll(u"davhlpr.dll");
-    loadSystemDll(u"fwbase.dll");
+    loadSystemLibrary(u"davhlpr.dll");
+    loadSystemLibrary(u"fwbase.dll");
 }
 
 void consoleSwitches(const LauncherArgs& args, bool hardened) {

@@ -7,10 +7,16 @@
 
 #include "launcher/win32/system_directories.h"
 
-// By its full path in the system directory: the search flag for that is
-// missing on Windows 7 without its loader update.
-inline HMODULE loadSystemLibrary(const char16_t* name) { return LoadLibraryW(wide(systemDirectory() + u"\\" + name)); }
+// A DLL of the system directory and never one found elsewhere: by the search
+// flag, or by its full path where the system refuses the flag (Windows 7
+// without its loader update). Null when it cannot be loaded.
+inline HMODULE loadSystemLibrary(const char16_t* name) {
+    HMODULE module = LoadLibraryExW(reinterpret_cast<const wchar_t*>(name), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module || GetLastError() != ERROR_INVALID_PARAMETER) return module;
+    return LoadLibraryExW(wide(systemDirectory() + u"\\" + name), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
 
+// The function of that name as type Fn; null when the module or the function is missing.
 template <typename Fn>
 Fn systemFunction(HMODULE module, const char* name) {
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;

@@ -164,10 +164,16 @@ TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
         {"[[splash.images]]\nscale = 1.0\nfile = \"tessel.toml\"\n", ":3: splash.images[].file: not a PNG, GIF, "
                                                                      "JPEG or BMP image"},
         {"[[splash.images]]\nscale = 1.1\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
+        {"[[splash.images]]\nscale = nan\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
+        {"[[splash.images]]\nscale = 1e300\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
         {"[[files]]\nname = '..\\evil.dll'\nsource = \"splash.png\"\n", ":2: files[].name: \"..\\evil.dll\" is no "
                                                                         "name the launcher extracts"},
         {"[[files]]\nname = 'a;b.dll'\nsource = \"splash.png\"\n", "is no name the launcher extracts"},
         {"[[files]]\nname = \"a.dll\"\n", ":1: files[].source is missing"},
+        {"[[files]]\nname = \"a.dll\"\nsource = \"splash.png\"\n[[files]]\nname = \"A.DLL\"\nsource = \"splash.png\"\n",
+         ":5: files[].name: \"A.DLL\" is included twice"},
+        {"[[files]]\nname = \"lib\"\nsource = \"splash.png\"\n[[files]]\nname = \"LIB/a.dll\"\nsource = \"splash.png\"\n",
+         ":5: files[].name: \"LIB/a.dll\" and \"lib\" need a file and a directory of one name"},
         {"[application]\nname = \"\u4E2D\"\n", ":2: application.name: holds characters beyond U+00FF"},
         {"[messages.de]\n999 = \"x\"\n", ":2: messages.de.999: message ids are 1000 to 1020"},
         {"[messages.DE]\n1000 = \"x\"\n", ":1: messages.DE: a locale is"},
