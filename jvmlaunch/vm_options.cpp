@@ -53,6 +53,7 @@ private:
     VmOptionSources& sources_;
     std::vector<std::string>& options_;
     std::vector<std::u16string> filesBeingRead_;  // identities, outermost first
+    size_t includesRead_ = 0;
 
     LauncherArgs expandAndSplit(std::u16string text) {
         sources_.expandVariables(text, true);
@@ -128,6 +129,12 @@ private:
                     static_cast<int>(maxNestedOptionsFiles));
             return;
         }
+        if (includesRead_ >= maxIncludedOptionsFiles) {
+            logLine(u"vmoptions file %s not read: more than %d vmoptions files included", resolved.c_str(),
+                    static_cast<int>(maxIncludedOptionsFiles));
+            return;
+        }
+        ++includesRead_;
         std::optional<std::string> file = sources_.readTextFile(resolved);
         logLine(u"adding vmoptions from (%p) <%s> (%s)", handleOf(file), resolved.c_str(), name.c_str());
         readOptionsFile(&resolved, identity, file);

@@ -16,8 +16,11 @@
 std::vector<std::string> assembleVmOptions(const LauncherArgs& args, const std::vector<std::string>& systemProperties);
 
 // The same with the system given. Options files that include themselves,
-// directly or through others, are not read again, and options files nest
-// at most maxNestedOptionsFiles deep; both are logged.
+// directly or through others, are not read again, options files nest at most
+// maxNestedOptionsFiles deep, and at most maxIncludedOptionsFiles includes
+// are read in all: files that include the next one twice, nested, would
+// otherwise double the reads at every level. Each limit is logged.
 constexpr size_t maxNestedOptionsFiles = 32;
+constexpr size_t maxIncludedOptionsFiles = 256;
 std::vector<std::string> assembleVmOptionsWith(VmOptionSources& sources, const LauncherArgs& args,
                                                const std::vector<std::string>& systemProperties);

@@ -104,6 +104,16 @@ TEST_F(VmOptions, DeepChainsOfDistinctFilesEndAtTheNestingLimit) {
     EXPECT_EQ(options.front(), "-Df31");
     EXPECT_EQ(options.back(), "-Df0");
     EXPECT_TRUE(logged(u"vmoptions file C:\\app\\f32.txt not read: more than 32 nested vmoptions files"));
+
+    // Each file including the next twice would read 2^31 files.
+    for (int i = 0; i < 40; ++i) {
+        std::string next = "-include-options f" + std::to_string(i + 1) + ".txt\n";
+        sources.files[widenBytes("c:\\app\\f" + std::to_string(i) + ".txt")] = next + next + "-Df" + std::to_string(i);
+    }
+    options = middle();
+    EXPECT_EQ(options.size(), maxIncludedOptionsFiles);  // one option per file read
+    EXPECT_EQ(options.back(), "-Df0");
+    EXPECT_TRUE(logged(u".txt not read: more than 256 vmoptions files included"));
 }
 
 TEST_F(VmOptions, DefaultOptionsFileLinesAndCandidates) {
