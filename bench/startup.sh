@@ -29,11 +29,11 @@ mkdir -p "$work/files"
 for i in 1 2 3 4; do head -c 52428800 /dev/urandom >"$work/files/part$i.bin"; done
 cat "$work/files"/part*.bin >"$work/files/all.bin"
 
-# A test runtime (recording VM) at $1.
+# A test runtime at $1: the recording VM, or the jvm.dll $2.
 make_runtime() {
   mkdir -p "$1/bin/client"
   cp "$fake/java.exe" "$fake/javaw.exe" "$1/bin/"
-  cp "$fake/jvm.dll" "$1/bin/client/"
+  cp "${2:-$fake/jvm.dll}" "$1/bin/client/jvm.dll"
 }
 
 # A launcher file $1 of this architecture (template in $templates) that
@@ -79,6 +79,8 @@ bench_arch() {
   mkdir -p "$dir"
   make_runtime "$dir/jre"
   make_app "$dir/app.exe" bundled '.\jre'
+  make_runtime "$dir/jre-imports" "$build/bench/jvm_system_imports.dll"
+  make_app "$dir/imports.exe" bundled '.\jre-imports'
   make_app "$dir/search.exe" registry ''
   make_app "$dir/files.exe" bundled '.\jre' "$work/files"/part*.bin
   i=1
@@ -97,6 +99,11 @@ bench_arch() {
   echo "$arch warm start, whole process: launcher $(field "$warm" 1) ms wall / $(field "$warm" 2) ms CPU," \
        "bare program $(field "$bare" 1) ms wall / $(field "$bare" 2) ms CPU:" \
        "ratio $(ratio "$(field "$warm" 1)" "$(field "$bare" 1)") wall / $(ratio "$(field "$warm" 2)" "$(field "$bare" 2)") CPU"
+  measure "$(win "$dir/imports.exe")" >/dev/null
+  warm_imports=$(measure "$(win "$dir/imports.exe")")
+  bare_imports=$(measure "$build/bench/bare_start.exe" "$(win "$dir/jre-imports/bin/client/jvm.dll")")
+  echo "$arch warm start, VM importing a real jvm.dll's system DLLs: launcher $(field "$warm_imports" 3) ms," \
+       "bare program $(field "$bare_imports" 3) ms: ratio $(ratio "$(field "$warm_imports" 3)" "$(field "$bare_imports" 3)")"
   first=$(measure -fresh-cache "$app")
   echo "$arch first start (empty version cache) to JNI_CreateJavaVM: $(field "$first" 3) ms, warm $(field "$warm" 3) ms:" \
        "ratio $(ratio "$(field "$first" 3)" "$(field "$warm" 3)")"
