@@ -18,8 +18,7 @@
 
 namespace {
 
-const std::string sampleDir = TESSEL_SOURCE_DIR "/java/sample/";
-const std::string configPath = sampleDir + "test.toml";  // paths in the text are relative to the sample
+const std::string configPath = TESSEL_SOURCE_DIR "/java/sample/test.toml";  // paths are relative to the sample
 
 // The keys whose value the round trip cannot make from the type, with the
 // settings they write; a family's samples are named as they are written.
@@ -150,7 +149,11 @@ TEST_F(BuilderConfig, TheReferenceDocumentsExactlyTheParsersKeys) {
 }
 
 TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
-    std::pair<const char*, const char*> cases[] = {
+    auto image = [](std::string scale, std::string file = "splash.png") {
+        return "[[splash.images]]\nscale = " + scale + "\nfile = \"" + file + "\"\n";
+    };
+    auto included = [](std::string name) { return "[[files]]\nname = " + name + "\nsource = \"splash.png\"\n"; };
+    std::pair<std::string, const char*> cases[] = {
         {"[application]\nmain_clas = \"x\"\n", "test.toml:2: unknown key application.main_clas (nearest known key: "
                                                "application.main_class)"},
         {"\n[[class_path]]\ntype = \"archive\"\npth = \"a\"\n", ":4: unknown key class_path[].pth (nearest known "
@@ -161,18 +164,15 @@ TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
         {"arch = \"arm\"\n", ":1: arch: \"arm\" is none of \"x64\", \"x86\""},
         {"icon = \"missing.ico\"\n", ":1: icon: cannot read file"},
         {"\nicon = \"tessel.toml\"\n", ":2: icon: not an icon file"},
-        {"[[splash.images]]\nscale = 1.0\nfile = \"tessel.toml\"\n", ":3: splash.images[].file: not a PNG, GIF, "
-                                                                     "JPEG or BMP image"},
-        {"[[splash.images]]\nscale = 1.1\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
-        {"[[splash.images]]\nscale = nan\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
-        {"[[splash.images]]\nscale = 1e300\nfile = \"splash.png\"\n", ":2: splash.images[].scale: a splash scale"},
-        {"[[files]]\nname = '..\\evil.dll'\nsource = \"splash.png\"\n", ":2: files[].name: \"..\\evil.dll\" is no "
-                                                                        "name the launcher extracts"},
-        {"[[files]]\nname = 'a;b.dll'\nsource = \"splash.png\"\n", "is no name the launcher extracts"},
+        {image("1.0", "tessel.toml"), ":3: splash.images[].file: not a PNG, GIF, JPEG or BMP image"},
+        {image("1.1"), ":2: splash.images[].scale: a splash scale"},
+        {image("nan"), ":2: splash.images[].scale: a splash scale"},
+        {image("1e300"), ":2: splash.images[].scale: a splash scale"},
+        {included("'..\\evil.dll'"), ":2: files[].name: \"..\\evil.dll\" is no name the launcher extracts"},
+        {included("'a;b.dll'"), "is no name the launcher extracts"},
         {"[[files]]\nname = \"a.dll\"\n", ":1: files[].source is missing"},
-        {"[[files]]\nname = \"a.dll\"\nsource = \"splash.png\"\n[[files]]\nname = \"A.DLL\"\nsource = \"splash.png\"\n",
-         ":5: files[].name: \"A.DLL\" is included twice"},
-        {"[[files]]\nname = \"lib\"\nsource = \"splash.png\"\n[[files]]\nname = \"LIB/a.dll\"\nsource = \"splash.png\"\n",
+        {included("\"a.dll\"") + included("\"A.DLL\""), ":5: files[].name: \"A.DLL\" is included twice"},
+        {included("\"lib\"") + included("\"LIB/a.dll\""),
          ":5: files[].name: \"LIB/a.dll\" and \"lib\" need a file and a directory of one name"},
         {"[application]\nname = \"\u4E2D\"\n", ":2: application.name: holds characters beyond U+00FF"},
         {"[messages.de]\n999 = \"x\"\n", ":2: messages.de.999: message ids are 1000 to 1020"},
@@ -181,8 +181,7 @@ TEST_F(BuilderConfig, BadInputNamesTheFileTheLineAndWhatIsWrong) {
         {"[application]\narguments = [\"a\\\"b c'd\"]\n", ":2: application.arguments: an element cannot hold both"},
         {"[application\n", "test.toml:1: "},
         {"[splash]\nshow = true\n", "splash.show is on but splash.images holds no image"},
-        {"[[splash.images]]\nscale = 2.0\nfile = \"splash.png\"\n", "test.toml: splash.images holds no image of "
-                                                                     "scale 1.0"},
+        {image("2.0"), "test.toml: splash.images holds no image of scale 1.0"},
         {"\nvm = 1\n", ":2: vm: expected a table, found an integer"},
         {"[raw]\n122 = \"x\"\n", ":2: raw.122: use the key application.main_class"},
     };

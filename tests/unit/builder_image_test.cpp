@@ -92,10 +92,8 @@ product = "Hello"
     std::u16string product = u"Hello";
     EXPECT_NE(version.find(std::string(reinterpret_cast<const char*>(product.data()), 10)), std::string::npos);
 
-    ResourceTree bad;
-    EXPECT_FALSE(addIconResources("not an icon", bad, error));
     icon[6 + 12] = '\x7F';  // the first image's offset points elsewhere
-    EXPECT_FALSE(addIconResources(icon, bad, error));
+    EXPECT_FALSE(addIconResources(icon, tree, error));
 }
 
 TEST(BuilderImage, SameInputsGiveTheSameBytesWithAValidChecksum) {

@@ -1,33 +1,21 @@
 // The configuration block as the builder writes it and the launcher reads it.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "builder/config_block_writer.h"
 #include "launcher/config_loader.h"
 #include "launcher/config_readers.h"
 #include "launcher/config_store.h"
 #include "launcher/launcher_state.h"
 #include "launcher/message_table.h"
+#include "tests/unit/builder_test_image.h"
 #include "tests/unit/fake_platform.h"
 
 namespace {
 
-// A minimal PE image of two sections whose last one ends at 0x600.
-std::string syntheticImage() {
-    std::string image(0x600, '\0');
-    // Little-endian, as the host is.
-    auto put = [&](size_t at, uint32_t value, size_t width) { std::memcpy(&image[at], &value, width); };
-    const size_t pe = 0x80, optionalHeader = 0xE0, table = pe + 24 + optionalHeader;
-    image.replace(0, 2, "MZ");
-    put(60, pe, 4);
-    image.replace(pe, 4, std::string("PE\0\0", 4));
-    put(pe + 6, 2, 2);  // sections
-    put(pe + 20, optionalHeader, 2);
-    put(table + 16, 0x200, 4);  // first section: raw size, raw offset
-    put(table + 20, 0x200, 4);
-    put(table + 40 + 16, 0x200, 4);
-    put(table + 40 + 20, 0x400, 4);
+// The test image without the end marker behind its last section.
+std::string imageAlone() {
+    std::string image = builderTestImage();
+    image.resize(*configurationBlockOffset(image));
     return image;
 }
 
@@ -59,8 +47,8 @@ TEST_F(ConfigBlock, RoundTripFillsBothTablesAndAppliesMatchingLocaleBlocksInOrde
         {"DE", {{1009, u"upper case"}}},    // prefixes match case-sensitively
         {"de_DE_x", {{1000, u"longer"}}},  // and never when longer than the locale
     };
-    // Bytes behind the last section (a symbol table, an old block) are cut; the file is padded.
-    std::string file = makeLauncherFile(syntheticImage() + "old block", config);
+    // Bytes behind the last section (the end marker, an old block) are cut; the file is padded.
+    std::string file = makeLauncherFile(builderTestImage() + "old block", config);
     EXPECT_EQ(file.size() % 512, 0u);
     EXPECT_FALSE(configurationBlockOffset("not an image").has_value());
     ASSERT_EQ(load(file, "de_DE"), -1);
@@ -82,9 +70,10 @@ TEST_F(ConfigBlock, HandMadeBytesAreReadAsTheLayoutSays) {
     block += std::string("\x7A\0\0\0" "\x03\0\0\0" "App", 11);         // 122 again replaces
     block += std::string("\x01\0\0\0" "\xE8\x03\0\0" "\x04\0\0\0" "H\0i\0", 16);  // 1000 = "Hi"
     block += std::string("\x01\0\0\0" "\x02\0\0\0" "fr" "\xFF\xFF\xFF\xFF", 14);   // "fr", no entries
-    size_t end = 0x600 + block.size();
+    std::string image = imageAlone();
+    size_t end = image.size() + block.size();
     block += "trailing data the loader does not read";
-    ASSERT_EQ(load(syntheticImage() + block, "fr_FR"), -1);
+    ASSERT_EQ(load(image + block, "fr_FR"), -1);
     EXPECT_EQ(dupConfigString(122), "App");
     EXPECT_EQ(getMessage(1000), u"Hi");
     EXPECT_EQ(extractionPosition(), end);
@@ -95,7 +84,7 @@ TEST_F(ConfigBlock, MissingOrCutBlocksEndInTheFatalTextOfTheReaderThatHitTheEnd)
     config.set(107, "1").set(122, "com.example.Main");
     config.message(1000, u"Caption");
     config.localeBlocks = {{"de", {{1009, u"Fehler"}}}};
-    std::string image = syntheticImage();
+    std::string image = imageAlone();
     std::string block = writeConfigurationBlock(config);
     block.resize(block.size() - 4);  // without the trailing marker
     auto cut = [&](size_t length) { return image + block.substr(0, length); };

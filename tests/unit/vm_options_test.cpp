@@ -71,7 +71,6 @@ TEST(JoinModuleOptions, TwoWordFormsBecomeOne) {
 
 TEST_F(VmOptions, IncludedFilesResolveAgainstTheFileThatNamesThem) {
     std::tuple<const char*, std::map<std::u16string, std::string>, Options> rows[] = {
-        {"-include-options opts.txt", {{u"c:\\app\\opts.txt", "-Da"}}, {"-Da"}},
         {"-Xa -include-options", {}, {"-Xa", "-include-options"}},
         {"-include-options missing.txt -Xb", {}, {"-Xb"}},
         {"-include-options ${CONF}\\x.txt", {{u"c:\\conf\\x.txt", "-Dx"}}, {"-Dx"}},
