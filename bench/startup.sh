@@ -66,6 +66,17 @@ register_runtimes() {
   sh "$root/scripts/wine.sh" "$arch" regedit /S "$(win "$reg")" >/dev/null 2>&1
 }
 
+# Prints the warm start to JNI_CreateJavaVM (label $1) of the launcher file $2
+# against the bare program loading the jvm.dll $3; leaves the medians in warm
+# and bare.
+compare_warm() {
+  measure "$2" >/dev/null  # fills the version cache
+  warm=$(measure "$2")
+  bare=$(measure "$build/bench/bare_start.exe" "$3")
+  echo "$arch $1: launcher $(field "$warm" 3) ms, bare program $(field "$bare" 3) ms:" \
+       "ratio $(ratio "$(field "$warm" 3)" "$(field "$bare" 3)")"
+}
+
 bench_arch() {
   arch=$1
   build="$root/build/$arch"
@@ -91,19 +102,12 @@ bench_arch() {
   imports=$(x86_64-w64-mingw32-objdump -p "$launcher" | sed -n 's/^\tDLL Name: //p' | tr '\n' ' ')
   echo "$arch launcher file: $size bytes ($((size / 1024)) KiB); imports: $imports"
 
-  measure "$app" >/dev/null  # fills the version cache
-  warm=$(measure "$app")
-  bare=$(measure "$build/bench/bare_start.exe" "$(win "$dir/jre/bin/client/jvm.dll")")
-  echo "$arch warm start to JNI_CreateJavaVM: launcher $(field "$warm" 3) ms, bare program $(field "$bare" 3) ms:" \
-       "ratio $(ratio "$(field "$warm" 3)" "$(field "$bare" 3)")"
+  compare_warm "warm start, VM importing a real jvm.dll's system DLLs" "$(win "$dir/imports.exe")" \
+    "$(win "$dir/jre-imports/bin/client/jvm.dll")"
+  compare_warm "warm start to JNI_CreateJavaVM" "$app" "$(win "$dir/jre/bin/client/jvm.dll")"
   echo "$arch warm start, whole process: launcher $(field "$warm" 1) ms wall / $(field "$warm" 2) ms CPU," \
        "bare program $(field "$bare" 1) ms wall / $(field "$bare" 2) ms CPU:" \
        "ratio $(ratio "$(field "$warm" 1)" "$(field "$bare" 1)") wall / $(ratio "$(field "$warm" 2)" "$(field "$bare" 2)") CPU"
-  measure "$(win "$dir/imports.exe")" >/dev/null
-  warm_imports=$(measure "$(win "$dir/imports.exe")")
-  bare_imports=$(measure "$build/bench/bare_start.exe" "$(win "$dir/jre-imports/bin/client/jvm.dll")")
-  echo "$arch warm start, VM importing a real jvm.dll's system DLLs: launcher $(field "$warm_imports" 3) ms," \
-       "bare program $(field "$bare_imports" 3) ms: ratio $(ratio "$(field "$warm_imports" 3)" "$(field "$bare_imports" 3)")"
   first=$(measure -fresh-cache "$app")
   echo "$arch first start (empty version cache) to JNI_CreateJavaVM: $(field "$first" 3) ms, warm $(field "$warm" 3) ms:" \
        "ratio $(ratio "$(field "$first" 3)" "$(field "$warm" 3)")"
