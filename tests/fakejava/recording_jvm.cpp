@@ -251,21 +251,6 @@ JNIInvokeInterface_ vmTable() {
 const JNIInvokeInterface_ vmFunctions = vmTable();
 JavaVM_ vm{&vmFunctions};
 
-}  // namespace
-
-const std::wstring& vmDirectory() {
-    static const std::wstring directory = moduleDirectory(reinterpret_cast<HMODULE>(&__ImageBase));
-    return directory;
-}
-
-const VmRecord& vmRecord() { return recorded; }
-
-std::string vmSetting(const std::string& key, const std::string& fallback) { return setting(config, key, fallback); }
-
-void record(const std::string& line) { appendLine(vmDirectory() + L"jvm.log", line); }
-
-namespace {
-
 // For bench/startup.sh: the performance counter and the private memory at the
 // moment the VM is asked for, into the file TESSEL_BENCH_MARK names.
 void markVmCreation() {
@@ -282,6 +267,17 @@ void markVmCreation() {
 }
 
 }  // namespace
+
+const std::wstring& vmDirectory() {
+    static const std::wstring directory = moduleDirectory(reinterpret_cast<HMODULE>(&__ImageBase));
+    return directory;
+}
+
+const VmRecord& vmRecord() { return recorded; }
+
+std::string vmSetting(const std::string& key, const std::string& fallback) { return setting(config, key, fallback); }
+
+void record(const std::string& line) { appendLine(vmDirectory() + L"jvm.log", line); }
 
 JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** createdVm, void** createdEnvironment, void* args) {
     markVmCreation();
