@@ -16,9 +16,8 @@ int main() {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     if (count != 4 || std::wstring(arguments[1]) != L"-r") return 2;
-    bool found = false;
-    std::string bytes = readFile(arguments[2], &found);
-    if (!found || !writeFile(arguments[3], "unpacked\r\n" + bytes, false)) return 3;
+    bool found = GetFileAttributesW(arguments[2]) != INVALID_FILE_ATTRIBUTES;
+    if (!found || !writeFile(arguments[3], "unpacked\r\n" + readFile(arguments[2]), false)) return 3;
     if (readFile(directory + L"unpack200.cfg").find("keep") == std::string::npos) DeleteFileW(arguments[2]);
     return 0;
 }

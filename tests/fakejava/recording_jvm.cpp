@@ -254,8 +254,8 @@ JavaVM_ vm{&vmFunctions};
 // For bench/startup.sh: the performance counter and the private memory at the
 // moment the VM is asked for, into the file TESSEL_BENCH_MARK names.
 void markVmCreation() {
-    wchar_t mark[MAX_PATH];
-    if (!GetEnvironmentVariableW(L"TESSEL_BENCH_MARK", mark, MAX_PATH)) return;
+    const wchar_t* mark = _wgetenv(L"TESSEL_BENCH_MARK");
+    if (!mark) return;
     LARGE_INTEGER ticks;
     QueryPerformanceCounter(&ticks);
     PROCESS_MEMORY_COUNTERS_EX memory = {};

@@ -22,9 +22,7 @@ std::string semaphoreStem(const std::wstring& exe) {
     return "Local\\" + name;
 }
 
-RunOptions quiet(const std::wstring& arguments = L"-q_ovn_internal") {
-    return {arguments, isolatedRun(false).environment};
-}
+RunOptions quiet(std::wstring arguments = L"-q_ovn_internal") { return {arguments, isolatedRun(false).environment}; }
 
 TEST(Instance, EveryStartOutsideSingleInstanceModeTakesTheFirstFreeNumber) {
     LauncherSandbox sandbox;

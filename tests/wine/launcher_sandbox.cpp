@@ -170,5 +170,6 @@ std::vector<std::wstring> LauncherSandbox::tempEntries() const {
     std::vector<std::wstring> names;
     for (const auto& entry : std::filesystem::directory_iterator(tempDirectory()))
         names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
     return names;
 }

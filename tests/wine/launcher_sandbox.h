@@ -59,7 +59,7 @@ public:
     const std::wstring& directory() const { return directory_; }
     std::wstring path(const std::wstring& name) const { return directory_ + L"\\" + name; }
     std::wstring tempDirectory() const { return path(L"tmp"); }
-    // Names (not paths) of the entries of the sandbox's temporary directory.
+    // Names (not paths) of the entries of the sandbox's temporary directory, sorted.
     std::vector<std::wstring> tempEntries() const;
 
 private:
