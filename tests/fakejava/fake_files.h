@@ -22,10 +22,9 @@ inline std::wstring moduleDirectory(HMODULE module) {
     return path.substr(0, path.rfind(L'\\') + 1);
 }
 
-// The whole file; empty when it cannot be opened (found tells).
-inline std::string readFile(const std::wstring& path, bool* found = nullptr) {
+// The whole file; empty when it cannot be opened.
+inline std::string readFile(const std::wstring& path) {
     std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (found) *found = file.is_open();
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 

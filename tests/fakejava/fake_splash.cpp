@@ -7,7 +7,7 @@
 #include <wincodec.h>
 #include <windows.h>
 
-#include <cstdio>
+#include <string>
 
 #include "tests/fakejava/fake_files.h"
 
@@ -62,9 +62,8 @@ __declspec(dllexport) int SplashLoadMemory(void* data, int size) {
     UINT width = 0, height = 0;
     IWICBitmapSource* pixels = decode(data, size);
     if (pixels) pixels->GetSize(&width, &height);
-    char line[100];
-    snprintf(line, sizeof line, "SplashLoadMemory %ux%u (%d bytes)", width, height, size);
-    record(line);
+    record("SplashLoadMemory " + std::to_string(width) + "x" + std::to_string(height) + " (" + std::to_string(size) +
+           " bytes)");
     DWORD milliseconds = std::atoi(setting(readFile(beside(L"fakesplash.cfg")), "show", "0").c_str());
     if (pixels && milliseconds) show(pixels, width, height, milliseconds);
     return pixels ? 1 : 0;

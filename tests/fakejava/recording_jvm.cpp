@@ -251,6 +251,21 @@ JNIInvokeInterface_ vmTable() {
 const JNIInvokeInterface_ vmFunctions = vmTable();
 JavaVM_ vm{&vmFunctions};
 
+// For bench/startup.sh: the performance counter and the private memory at the
+// moment the VM is asked for, into the file TESSEL_BENCH_MARK names.
+void markVmCreation() {
+    const wchar_t* mark = _wgetenv(L"TESSEL_BENCH_MARK");
+    if (!mark) return;
+    LARGE_INTEGER ticks;
+    QueryPerformanceCounter(&ticks);
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof memory;
+    K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    // Windows reports the private bytes in both fields, Wine only in the older one.
+    size_t privateBytes = std::max(memory.PrivateUsage, memory.PagefileUsage);
+    writeFile(mark, std::to_string(ticks.QuadPart) + " " + std::to_string(privateBytes) + "\n", false);
+}
+
 }  // namespace
 
 const std::wstring& vmDirectory() {
@@ -263,25 +278,6 @@ const VmRecord& vmRecord() { return recorded; }
 std::string vmSetting(const std::string& key, const std::string& fallback) { return setting(config, key, fallback); }
 
 void record(const std::string& line) { appendLine(vmDirectory() + L"jvm.log", line); }
-
-namespace {
-
-// For bench/startup.sh: the performance counter and the private memory at the
-// moment the VM is asked for, into the file TESSEL_BENCH_MARK names.
-void markVmCreation() {
-    wchar_t mark[MAX_PATH];
-    if (!GetEnvironmentVariableW(L"TESSEL_BENCH_MARK", mark, MAX_PATH)) return;
-    LARGE_INTEGER ticks;
-    QueryPerformanceCounter(&ticks);
-    PROCESS_MEMORY_COUNTERS_EX memory = {};
-    memory.cb = sizeof memory;
-    K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-    // Windows reports the private bytes in both fields, Wine only in the older one.
-    size_t privateBytes = std::max(memory.PrivateUsage, memory.PagefileUsage);
-    writeFile(mark, std::to_string(ticks.QuadPart) + " " + std::to_string(privateBytes) + "\n", false);
-}
-
-}  // namespace
 
 JNIEXPORT jint JNICALL JNI_CreateJavaVM(JavaVM** createdVm, void** createdEnvironment, void* args) {
     markVmCreation();

@@ -5,8 +5,8 @@
 #include <aclapi.h>
 #include <sddl.h>
 
-#include <algorithm>
 #include <regex>
+#include <set>
 
 #include "launcher/win32/handle.h"
 #include "tests/wine/launcher_sandbox.h"
@@ -25,23 +25,21 @@ std::string sidText(PSID sid) {
     return result;
 }
 
-// Whom the access list read back from the file system lets in, sorted; "deny"
-// and other kinds of entry show as such.
-std::vector<std::string> grantedTo(const std::wstring& path) {
+// Whom the access list read back from the file system lets in; "deny" and
+// other kinds of entry show as such.
+std::multiset<std::string> grantedTo(const std::wstring& path) {
     PACL dacl = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl,
-                              nullptr, &descriptor) != ERROR_SUCCESS)
-        return {"unreadable"};
-    std::vector<std::string> granted;
+    GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
+                          &descriptor);
+    std::multiset<std::string> granted;
     for (DWORD i = 0; dacl && i < dacl->AceCount; ++i) {
         ACCESS_ALLOWED_ACE* ace = nullptr;
         GetAce(dacl, i, reinterpret_cast<void**>(&ace));
         bool allowed = ace->Header.AceType == ACCESS_ALLOWED_ACE_TYPE;
-        granted.push_back(allowed ? sidText(&ace->SidStart) : "type " + std::to_string(ace->Header.AceType));
+        granted.insert(allowed ? sidText(&ace->SidStart) : "type " + std::to_string(ace->Header.AceType));
     }
     LocalFree(descriptor);
-    std::sort(granted.begin(), granted.end());
     return granted;
 }
 
@@ -83,9 +81,8 @@ TEST(Extraction, FilesLandInAPrivateTemporaryDirectoryThatIsGoneAfterExitOrAfter
     std::vector<BYTE> user(512);
     DWORD size = 0;
     ASSERT_TRUE(GetTokenInformation(token.get(), TokenUser, user.data(), 512, &size));
-    std::vector<std::string> userAndSystem = {sidText(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid),
-                                              "S-1-5-18"};
-    std::sort(userAndSystem.begin(), userAndSystem.end());
+    std::multiset<std::string> userAndSystem = {sidText(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid),
+                                                "S-1-5-18"};
     for (const wchar_t* made : {L"", L"\\lib", L"\\lib\\x.dll", L"\\app.txt"})
         EXPECT_EQ(grantedTo(dir + made), userAndSystem) << utf8(made);
 

@@ -22,13 +22,12 @@ std::string semaphoreStem(const std::wstring& exe) {
     return "Local\\" + name;
 }
 
-RunOptions quiet(const std::wstring& arguments = L"-q_ovn_internal") { return {arguments, isolatedRun(false).environment}; }
+RunOptions quiet(std::wstring arguments = L"-q_ovn_internal") { return {arguments, isolatedRun(false).environment}; }
 
 TEST(Instance, EveryStartOutsideSingleInstanceModeTakesTheFirstFreeNumber) {
     LauncherSandbox sandbox;
-    TestRuntimeSetup setup;
-    setup.vm.awaitedStartups = 1;  // none come: each instance stays until it is ended
-    TestRuntime runtime(sandbox.path(L"jre"), setup);
+    TestRuntime runtime(sandbox.path(L"jre"));
+    runtime.configureVm("notifications=1");  // none come: each instance stays until it is ended
     std::wstring exe = sandbox.makeLauncher(appConfiguration(), L"my app.exe"), upperCase = exe;
     std::transform(upperCase.begin(), upperCase.end(), upperCase.begin(), towupper);  // the same file
     const std::string property = "option -Dtessel.semaphoreName=";
@@ -39,7 +38,7 @@ TEST(Instance, EveryStartOutsideSingleInstanceModeTakesTheFirstFreeNumber) {
     TerminateProcess(first.process, 7);  // a killed instance frees its name too
     TerminateProcess(second.process, 7);
     sandbox.finish(first), sandbox.finish(second);
-    sandbox.writeFile(L"jre\\bin\\client\\fakejvm.cfg", "");
+    runtime.configureVm("");
     std::wstring global = sandbox.makeLauncher(appConfiguration().set(158, "1"), L"global.exe");
     EXPECT_EQ(sandbox.run(exe, quiet()).exitCode + sandbox.run(global, quiet()).exitCode, 0u);
     std::string stem = property + semaphoreStem(exe);
@@ -50,10 +49,9 @@ TEST(Instance, EveryStartOutsideSingleInstanceModeTakesTheFirstFreeNumber) {
 
 TEST(Instance, SecondStartsForwardTheirCommandLinesEachExactlyOnce) {
     LauncherSandbox sandbox;
-    TestRuntimeSetup setup;
-    setup.vm.awaitedStartups = 23;
-    setup.vm.creationDelayMs = 2000;  // the first notification comes before the VM exists
-    TestRuntime runtime(sandbox.path(L"jre"), setup);
+    TestRuntime runtime(sandbox.path(L"jre"));
+    // The first notification comes before the VM exists.
+    runtime.configureVm("notifications=23\ncreateDelayMs=2000");
     std::wstring exe = sandbox.makeLauncher(appConfiguration().set(10005, "1"));
     StartedLauncher running = sandbox.start(exe, quiet());
     ASSERT_EQ(count(runtime, "JNI_CreateJavaVM", 1), 1u);
@@ -82,7 +80,7 @@ TEST(Instance, SecondStartsForwardTheirCommandLinesEachExactlyOnce) {
     // The registry still names the ended instance: a new start runs all the
     // same. If someone holds the name but the registered process is gone,
     // a second start waits only the registry's grace time.
-    sandbox.writeFile(L"jre\\bin\\client\\fakejvm.cfg", "");
+    runtime.configureVm("");
     EXPECT_EQ(sandbox.run(exe, quiet()).exitCode, 0u);
     HANDLE held = CreateSemaphoreA(nullptr, 1, 1, semaphoreStem(exe).c_str());
     ULONGLONG begin = GetTickCount64();

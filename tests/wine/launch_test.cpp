@@ -3,6 +3,8 @@
 // function and the VM option list with the real file system.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "jvmlaunch/vm_options.h"
 #include "launcher/config_store.h"
 #include "launcher/log.h"
@@ -80,29 +82,23 @@ TEST(Launch, OptionsInOrderAndTheArgumentArrayReachMainOfTheFlavoursLauncherClas
 }
 
 TEST(Launch, FailuresOfTheVmOrTheApplicationEndTheLauncher) {
-    struct {
-        void (*vm)(FakeVmBehaviour&);
-        DWORD exitCode;
-        const char* standardError;
-    } cases[] = {
-        {[](FakeVmBehaviour& vm) { vm.creationFails = true; }, 1, "The Java VM failed to start.\r\n"},
-        {[](FakeVmBehaviour& vm) { vm.missingClasses = {"com/tessel/runtime/WinLauncher"}; }, 1,
-         "No launcher class.\r\n"},
-        {[](FakeVmBehaviour& vm) { vm.missingMethods = {"main"}; }, 1, "No main method.\r\n"},
-        {[](FakeVmBehaviour& vm) { vm.mainThrows = "java.lang.IllegalStateException: boom"; }, 1,
+    const std::tuple<const char*, DWORD, const char*> cases[] = {  // fakejvm.cfg, exit code, standard error
+        {"create=fail", 1, "The Java VM failed to start.\r\n"},
+        {"missingClass=com/tessel/runtime/WinLauncher", 1, "No launcher class.\r\n"},
+        {"missingMethod=main", 1, "No main method.\r\n"},
+        {"mainThrows=java.lang.IllegalStateException: boom", 1,
          "Exception in thread \"main\" java.lang.IllegalStateException: boom\r\nThe Java VM failed to start.\r\n"},
-        {[](FakeVmBehaviour& vm) { vm.mainExitCode = 7; }, 7, ""},  // System.exit(7) in the application
+        {"mainExits=7", 7, ""},  // System.exit(7) in the application
     };
     LauncherSandbox sandbox;
     std::wstring exe = sandbox.makeLauncher(launchConfiguration());
-    for (const auto& c : cases) {
-        TestRuntimeSetup setup;
-        c.vm(setup.vm);
-        TestRuntime runtime(sandbox.path(L"jre"), setup);
+    for (const auto& [vm, exitCode, standardError] : cases) {
+        TestRuntime runtime(sandbox.path(L"jre"));
+        runtime.configureVm(vm);
         LauncherRun run = sandbox.run(exe, {L"-q_ovn_internal"});
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.standardError;
-        EXPECT_EQ(run.standardError, c.standardError);
-        EXPECT_FALSE(contains(runtime.jvmTranscript(), "DestroyJavaVM")) << c.standardError;
+        EXPECT_EQ(run.exitCode, exitCode) << vm;
+        EXPECT_EQ(run.standardError, standardError) << vm;
+        EXPECT_FALSE(contains(runtime.jvmTranscript(), "DestroyJavaVM")) << vm;
     }
 }
 

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
@@ -36,8 +34,6 @@ std::wstring environmentBlock(const std::map<std::wstring, std::wstring>& overri
     for (const auto& [name, value] : variables) result += name + L"=" + value + L'\0';
     return result + L'\0';
 }
-
-std::wstring launcherExe() { return windowsPathFromEnvironment(std::getenv("TESSEL_TEST_LAUNCHER")); }
 
 }  // namespace
 
@@ -84,8 +80,8 @@ std::vector<std::string> splitLines(const std::string& text) {
 
 std::vector<std::string> linesWith(const std::vector<std::string>& lines, const std::string& text) {
     std::vector<std::string> found;
-    std::copy_if(lines.begin(), lines.end(), std::back_inserter(found),
-                 [&](const std::string& line) { return line.find(text) != std::string::npos; });
+    for (const std::string& line : lines)
+        if (line.find(text) != std::string::npos) found.push_back(line);
     return found;
 }
 
@@ -96,15 +92,15 @@ bool contains(const std::vector<std::string>& lines, const std::string& line) {
 LauncherSandbox::LauncherSandbox() : LauncherSandbox(::testing::UnitTest::GetInstance()->current_test_info()->name()) {}
 
 LauncherSandbox::LauncherSandbox(const std::string& name)
-    : directory_(windowsPathFromEnvironment(std::getenv("TESSEL_TEST_WORK")) + L"\\" + utf16(name)),
-      tempDirectory_(directory_ + L"\\tmp") {
+    : directory_(windowsPathFromEnvironment(std::getenv("TESSEL_TEST_WORK")) + L"\\" + utf16(name)) {
     removeDirectoryTree(directory_);
-    std::filesystem::create_directories(tempDirectory_);
+    std::filesystem::create_directories(tempDirectory());
 }
 
 std::string LauncherSandbox::launcherImage() {
-    std::string image = readFile(launcherExe());
-    EXPECT_FALSE(image.empty()) << "no launcher at " << utf8(launcherExe());
+    std::wstring exe = windowsPathFromEnvironment(std::getenv("TESSEL_TEST_LAUNCHER"));
+    std::string image = readFile(exe);
+    EXPECT_FALSE(image.empty()) << "no launcher at " << utf8(exe);
     return image;
 }
 
@@ -120,30 +116,28 @@ std::wstring LauncherSandbox::writeFile(const std::wstring& name, const std::str
 
 StartedLauncher LauncherSandbox::start(const std::wstring& exe, const RunOptions& options) {
     std::map<std::wstring, std::wstring> environment = {
-        {L"TMP", tempDirectory_}, {L"TEMP", tempDirectory_}, {L"TESSEL_LOG", L""}, {L"ORVANE_LOG", L""}};
+        {L"TMP", tempDirectory()}, {L"TEMP", tempDirectory()}, {L"TESSEL_LOG", L""}, {L"ORVANE_LOG", L""}};
     for (const auto& [name, value] : options.environment) environment[name] = value;
     std::wstring block = environmentBlock(environment);
 
     std::wstring suffix = starts_++ == 0 ? L"" : std::to_wstring(starts_);  // concurrent runs
-    StartedLauncher launcher{nullptr, 0, path(L"stdout" + suffix + L".txt"), path(L"stderr" + suffix + L".txt")};
+    std::wstring outPath = path(L"stdout" + suffix + L".txt"), errPath = path(L"stderr" + suffix + L".txt");
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = inheritableFile(launcher.outPath);
-    startup.hStdError = inheritableFile(launcher.errPath);
+    startup.hStdOutput = inheritableFile(outPath);
+    startup.hStdError = inheritableFile(errPath);
     std::wstring commandLine = L"\"" + exe + L"\"" + (options.arguments.empty() ? L"" : L" " + options.arguments);
     PROCESS_INFORMATION process = {};
-    DWORD flags = CREATE_UNICODE_ENVIRONMENT;
-    BOOL started = options.token
-                       ? CreateProcessAsUserW(options.token, nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags,
-                                              block.data(), directory_.c_str(), &startup, &process)
-                       : CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, block.data(),
-                                        directory_.c_str(), &startup, &process);
+    // Without a token this is CreateProcessW.
+    BOOL started = CreateProcessAsUserW(options.token, nullptr, commandLine.data(), nullptr, nullptr, TRUE,
+                                        CREATE_UNICODE_ENVIRONMENT, block.data(), directory_.c_str(), &startup,
+                                        &process);
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
     EXPECT_TRUE(started) << "could not start " << utf8(commandLine) << ": " << GetLastError();
     if (started) CloseHandle(process.hThread);
-    return {process.hProcess, process.dwProcessId, launcher.outPath, launcher.errPath};
+    return {process.hProcess, process.dwProcessId, outPath, errPath};
 }
 
 LauncherRun LauncherSandbox::finish(StartedLauncher launcher) {
@@ -162,7 +156,7 @@ LauncherRun LauncherSandbox::finish(StartedLauncher launcher) {
 }
 
 std::vector<std::string> LauncherSandbox::takeLog() {
-    std::wstring file = tempDirectory_ + L"\\ovn_nlog_1.log";
+    std::wstring file = tempDirectory() + L"\\ovn_nlog_1.log";
     std::vector<std::string> messages;
     for (const std::string& line : splitLines(readFile(file))) {
         size_t stamp = line.find("] ");
@@ -174,7 +168,8 @@ std::vector<std::string> LauncherSandbox::takeLog() {
 
 std::vector<std::wstring> LauncherSandbox::tempEntries() const {
     std::vector<std::wstring> names;
-    for (const auto& entry : std::filesystem::directory_iterator(tempDirectory_))
+    for (const auto& entry : std::filesystem::directory_iterator(tempDirectory()))
         names.push_back(entry.path().filename().wstring());
+    std::sort(names.begin(), names.end());
     return names;
 }

@@ -14,8 +14,7 @@
 
 struct LauncherRun {
     DWORD exitCode = 0;
-    std::string standardOutput;
-    std::string standardError;
+    std::string standardOutput, standardError;
 };
 
 struct RunOptions {
@@ -59,13 +58,12 @@ public:
 
     const std::wstring& directory() const { return directory_; }
     std::wstring path(const std::wstring& name) const { return directory_ + L"\\" + name; }
-    const std::wstring& tempDirectory() const { return tempDirectory_; }
-    // Names (not paths) of the entries of the sandbox's temporary directory.
+    std::wstring tempDirectory() const { return path(L"tmp"); }
+    // Names (not paths) of the entries of the sandbox's temporary directory, sorted.
     std::vector<std::wstring> tempEntries() const;
 
 private:
     std::wstring directory_;
-    std::wstring tempDirectory_;
     int starts_ = 0;
 };
 

@@ -60,9 +60,7 @@ TEST(ProcessSetup, PathChangesKeepTheRestOfThePathInTheSystemAndTheRuntimeCopy) 
     LauncherSandbox sandbox;
     std::wstring saved = currentPath();
     configStore().clear();
-    TestRuntimeSetup other;
-    other.vms = {{"client", FakeJvm::otherArchitecture}};
-    TestRuntime wrong(sandbox.path(L"wrong"), other), good(sandbox.path(L"good"));
+    TestRuntime wrong(sandbox.path(L"wrong"), "1.8.0_191", FakeJvm::otherArchitecture), good(sandbox.path(L"good"));
 
     setPath(nullptr);
     EXPECT_EQ(loadJvmDll(utf8(wrong.javaExe())), nullptr);

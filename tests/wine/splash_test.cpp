@@ -52,10 +52,9 @@ TEST(Splash, LibraryGetsTheImageThatFitsTheScale) {
     for (const Case& c : cases) {
         SCOPED_TRACE(utf8(c.uiScale) + " " + utf8(c.library));
         LauncherSandbox sandbox;
-        TestRuntimeSetup setup;
-        setup.splashLibrary = c.library;
-        setup.vm.creationFails = c.vmFails;
-        TestRuntime runtime(sandbox.path(L"jre"), setup);
+        TestRuntime runtime(sandbox.path(L"jre"));
+        if (*c.library) runtime.install(c.library, L"splashscreen.dll");
+        if (c.vmFails) runtime.configureVm("create=fail");
         RunOptions options = isolatedRun();
         options.environment[L"J2D_UISCALE"] = c.uiScale;
         LauncherRun run = sandbox.run(makeSplashLauncher(sandbox, c.images), options);
