@@ -129,10 +129,12 @@ StartedLauncher LauncherSandbox::start(const std::wstring& exe, const RunOptions
     startup.hStdError = inheritableFile(errPath);
     std::wstring commandLine = L"\"" + exe + L"\"" + (options.arguments.empty() ? L"" : L" " + options.arguments);
     PROCESS_INFORMATION process = {};
-    // Without a token this is CreateProcessW.
-    BOOL started = CreateProcessAsUserW(options.token, nullptr, commandLine.data(), nullptr, nullptr, TRUE,
-                                        CREATE_UNICODE_ENVIRONMENT, block.data(), directory_.c_str(), &startup,
-                                        &process);
+    DWORD flags = CREATE_UNICODE_ENVIRONMENT;
+    BOOL started = options.token
+                       ? CreateProcessAsUserW(options.token, nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags,
+                                              block.data(), directory_.c_str(), &startup, &process)
+                       : CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, block.data(),
+                                        directory_.c_str(), &startup, &process);
     CloseHandle(startup.hStdOutput);
     CloseHandle(startup.hStdError);
     EXPECT_TRUE(started) << "could not start " << utf8(commandLine) << ": " << GetLastError();
