@@ -10,7 +10,6 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <vector>
 
 // The directory of a loaded module (nullptr: the program), ending in "\".
 inline std::wstring moduleDirectory(HMODULE module) {
@@ -57,18 +56,11 @@ inline std::wstring utf16(const std::string& text, UINT codePage = CP_UTF8) {
     return result;
 }
 
-// The values of the "key=value" lines of a configuration text, in order.
-inline std::vector<std::string> settings(const std::string& config, const std::string& key) {
-    std::vector<std::string> values;
+// The value of the first "key=value" line of a configuration text, or fallback.
+inline std::string setting(const std::string& config, const std::string& key, const std::string& fallback) {
     std::istringstream lines(config);
     for (std::string line; std::getline(lines, line);)
         if (line.compare(0, key.size() + 1, key + "=") == 0)
-            values.push_back(line.substr(key.size() + 1, line.find_last_not_of('\r') - key.size()));
-    return values;
-}
-
-// The first value of key, or fallback.
-inline std::string setting(const std::string& config, const std::string& key, const std::string& fallback) {
-    std::vector<std::string> values = settings(config, key);
-    return values.empty() ? fallback : values.front();
+            return line.substr(key.size() + 1, line.find_last_not_of('\r') - key.size());
+    return fallback;
 }

@@ -38,11 +38,6 @@ struct Method {
 
 std::atomic<Object*> pending{nullptr};  // the pending exception
 
-bool listed(const std::string& key, const std::string& value) {
-    std::vector<std::string> values = settings(config, key);
-    return std::find(values.begin(), values.end(), value) != values.end();
-}
-
 template <bool isEnvironment, size_t slot>
 void JNICALL unexpected() {
     std::string line = std::string("unexpected ") + (isEnvironment ? "JNIEnv" : "JavaVM") + " slot " +
@@ -128,7 +123,7 @@ jobject JNICALL CallObjectMethodV(JNIEnv*, jobject target, jmethodID id, va_list
 
 jclass JNICALL FindClass(JNIEnv*, const char* name) {
     record(std::string("FindClass ") + name);
-    return listed("missingClass", name) ? nullptr : newObject<jclass>(Object::type, name);
+    return vmSetting("missingClass", "") == name ? nullptr : newObject<jclass>(Object::type, name);
 }
 
 // The launcher asks only exceptions for their class.
@@ -139,7 +134,7 @@ jclass JNICALL GetObjectClass(JNIEnv*, jobject target) {
 
 jmethodID lookUp(const char* function, jclass type, const char* name, const char* signature) {
     record(std::string(function) + " " + shown(type) + " " + name + " " + signature);
-    return listed("missingMethod", name) ? nullptr : reinterpret_cast<jmethodID>(new Method{name, signature});
+    return vmSetting("missingMethod", "") == name ? nullptr : reinterpret_cast<jmethodID>(new Method{name, signature});
 }
 
 jmethodID JNICALL GetStaticMethodID(JNIEnv*, jclass type, const char* name, const char* signature) {

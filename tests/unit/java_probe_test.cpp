@@ -61,12 +61,14 @@ TEST(JavaProbe, CachedValuesAndTheirKey) {
     EXPECT_EQ(cachedVersionFromData(std::string(2000, '9')), std::nullopt);  // cannot fit the version buffer
 }
 
-TEST(JavaProbe, ConsolelessExecutableAndJdkRequirement) {
+TEST(JavaProbe, RefusedVersionsConsolelessExecutableAndJdkRequirement) {
     FakeProbe platform;
-    configStore().set(107, "1");
     std::string exe = "C:\\JRE\\bin\\java.exe", version;
-    EXPECT_FALSE(checkJavaExeWith(platform, exe, version, parseVersion("1.8"), {}, false, true));
-    EXPECT_EQ(platform.cached, 1);  // cached before javaw.exe was looked for
+    EXPECT_FALSE(checkJavaExeWith(platform, exe, version, parseVersion("11"), {}, false, true));
+    EXPECT_EQ(platform.cached, 1);  // a refused version is cached too, so it never runs again
+    configStore().set(107, "1");
+    exe = "C:\\JRE\\bin\\java.exe";
+    EXPECT_FALSE(checkJavaExeWith(platform, exe, version, parseVersion("1.8"), {}, false, true));  // no javaw.exe
     platform.files.insert("c:\\jre\\bin\\javaw.exe");
     exe = "C:\\JRE\\bin\\java.exe";
     EXPECT_TRUE(checkJavaExeWith(platform, exe, version, parseVersion("1.8"), {}, false, true));

@@ -8,9 +8,9 @@
 
 namespace {
 
-// Their names and order reach the VM in the Windows launch test, for both
-// flavours, with and without MANPATH; here the values, without a semaphore,
-// and the position that a language restart turns into -1.
+// Their names and order reach the VM in the Windows launch test; here the
+// values, the ones each flavour and MANPATH leave out, and the position that
+// a language restart turns into -1.
 TEST(SystemProperties, ValuesFollowTheLauncherState) {
     SystemPropertyInputs inputs;
     inputs.flavour = 'o';
@@ -24,6 +24,14 @@ TEST(SystemProperties, ValuesFollowTheLauncherState) {
                                         "-Dsun.java.command=C:\\app\\app.exe", "-Dtessel.tempDir=",
                                         "-Dtessel.unextractedPosition=-1", "-Djava.library.path=" + inputs.path,
                                         "-Dtessel.consoleCodepage=cp850"}));
+    // The other flavour has no flag, and a MANPATH (a unix shell's console) takes the code page away.
+    inputs.flavour = 't';
+    inputs.semaphoreName = "app";
+    inputs.manpathDefined = true;
+    std::vector<std::string> properties = launcherSystemProperties(inputs);
+    EXPECT_EQ(properties.front(), "-Dtessel.semaphoreName=app");
+    EXPECT_EQ(properties.size(), 6u);
+    EXPECT_EQ(properties.back(), "-Djava.library.path=" + inputs.path);
 }
 
 // "${LOGS}" expands to "logs"; other references stay.

@@ -29,56 +29,37 @@ std::vector<std::string> after(const std::vector<std::string>& lines, const std:
     return found;
 }
 
+// The orvane flavour, with a MANPATH that keeps the console code page out; the
+// properties' values, the other flavour's and main's leading arguments are the
+// unit tests'.
 TEST(Launch, OptionsInOrderAndTheArgumentArrayReachMainOfTheFlavoursLauncherClass) {
-    struct {
-        const char* flavour;
-        const char* executableType;
-        const char* javaSideFlag;
-        const wchar_t* manpath;  // "" removes it, which adds the console code page
-        std::vector<std::string> properties;
-        const char* launcherClass;
-        std::vector<std::string> leadingArguments;
-    } cases[] = {
-        {"t", "1", "0", L"/usr/share/man",
-         {"tessel.semaphoreName", "tessel.moduleName", "sun.java.command", "tessel.tempDir",
-          "tessel.unextractedPosition", "java.library.path"},
-         "com/tessel/runtime/WinLauncher", {"true", "com.example.Main", "", "", "false"}},
-        {"o", "0", "1", L"",
-         {"tessel.semaphoreName", "tessel.isOrvane", "tessel.moduleName", "sun.java.command", "tessel.tempDir",
-          "tessel.unextractedPosition", "java.library.path", "tessel.consoleCodepage"},
-         "com/orvane/runtime/launcher/WinLauncher", {"false", "com.example.Main", "", "", "true"}},
-    };
-    for (const auto& c : cases) {
-        LauncherSandbox sandbox(std::string("Launch_") + c.flavour);
-        TestRuntime runtime(sandbox.path(L"jre"));
-        LauncherConfiguration config = launchConfiguration();
-        config.set(2001, c.flavour).set(107, c.executableType).set(106, c.javaSideFlag);
-        std::wstring exe = sandbox.makeLauncher(config.set(123, "-Xmx256m").set(166, "1"));
-        sandbox.writeFile(L"app.vmoptions", "-Xmx1g\r\n");
-        LauncherRun run = sandbox.run(exe, {L"-q_ovn_internal a \"b c\"", {{L"MANPATH", c.manpath}}});
-        EXPECT_EQ(run.exitCode, 0u) << run.standardError;
+    LauncherSandbox sandbox;
+    TestRuntime runtime(sandbox.path(L"jre"));
+    LauncherConfiguration config = launchConfiguration();
+    std::wstring exe = sandbox.makeLauncher(config.set(2001, "o").set(106, "1").set(123, "-Xmx256m").set(166, "1"));
+    sandbox.writeFile(L"app.vmoptions", "-Xmx1g\r\n");
+    LauncherRun run = sandbox.run(exe, {L"-q_ovn_internal a \"b c\"", {{L"MANPATH", L"/usr/share/man"}}});
+    EXPECT_EQ(run.exitCode, 0u) << run.standardError;
 
-        std::vector<std::string> transcript = runtime.jvmTranscript();
-        std::vector<std::string> optionNames, expectedNames;
-        for (const std::string& option : after(transcript, "option "))
-            optionNames.push_back(option.substr(0, option.find('=')));
-        for (const std::string& property : c.properties) expectedNames.push_back("-D" + property);
-        expectedNames.insert(expectedNames.end(), {"-Xmx256m", "-Xmx1g", "-Djava.class.path"});
-        EXPECT_EQ(optionNames, expectedNames) << c.flavour;
-        EXPECT_TRUE(contains(transcript, "option -Dtessel.moduleName=" + utf8(exe)));
-        EXPECT_TRUE(contains(transcript, "option -Dsun.java.command=" + utf8(exe)));
+    std::vector<std::string> transcript = runtime.jvmTranscript(), optionNames;
+    for (const std::string& option : after(transcript, "option "))
+        optionNames.push_back(option.substr(0, option.find('=')));
+    EXPECT_EQ(optionNames, (std::vector<std::string>{"-Dtessel.semaphoreName", "-Dtessel.isOrvane",
+                                                     "-Dtessel.moduleName", "-Dsun.java.command", "-Dtessel.tempDir",
+                                                     "-Dtessel.unextractedPosition", "-Djava.library.path",
+                                                     "-Xmx256m", "-Xmx1g", "-Djava.class.path"}));
+    EXPECT_TRUE(contains(transcript, "option -Dtessel.moduleName=" + utf8(exe)));
 
-        // The quiet switch stays among the application's arguments.
-        std::vector<std::string> arguments = c.leadingArguments;
-        arguments.insert(arguments.end(), {utf8(exe), "-q_ovn_internal", "a", "b c"});
-        for (size_t i = 0; i < arguments.size(); ++i) arguments[i] = std::to_string(i) + " \"" + arguments[i] + "\"";
-        EXPECT_EQ(after(transcript, "SetObjectArrayElement "), arguments) << c.flavour;
-        std::string mainCall = "CallStaticVoidMethod " + std::string(c.launcherClass) + " main java/lang/String[9]";
-        ASSERT_GE(transcript.size(), 3u);
-        EXPECT_EQ(std::vector<std::string>(transcript.end() - 3, transcript.end()),
-                  (std::vector<std::string>{mainCall, "ExceptionOccurred", "DestroyJavaVM"}))
-            << c.flavour;
-    }
+    // The quiet switch stays among the application's arguments.
+    std::vector<std::string> arguments = {"false", "com.example.Main", "", "", "true", utf8(exe), "-q_ovn_internal",
+                                          "a", "b c"};
+    for (size_t i = 0; i < arguments.size(); ++i) arguments[i] = std::to_string(i) + " \"" + arguments[i] + "\"";
+    EXPECT_EQ(after(transcript, "SetObjectArrayElement "), arguments);
+    ASSERT_GE(transcript.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(transcript.end() - 3, transcript.end()),
+              (std::vector<std::string>{"CallStaticVoidMethod com/orvane/runtime/launcher/WinLauncher main "
+                                        "java/lang/String[9]",
+                                        "ExceptionOccurred", "DestroyJavaVM"}));
 }
 
 TEST(Launch, FailuresOfTheVmOrTheApplicationEndTheLauncher) {

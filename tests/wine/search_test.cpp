@@ -119,18 +119,15 @@ TEST_F(Search, NothingLoadableExits83WithTheMessageOfTheLastAcceptedSource) {
     }
 }
 
-// With the hardened start the DLL directories of a failed candidate go as well.
-TEST_F(Search, FailedCandidateLeavesPathAndDllDirectoriesAsTheyWereForTheNext) {
+// With the hardened start the DLL directories of a failed candidate go as
+// well; that PATH goes back is the ProcessSetup suite's.
+TEST_F(Search, FailedCandidateRemovesItsDllDirectoriesBeforeTheNext) {
     TestRuntime bad(sandbox.path(L"bad"), "1.8.0_191", FakeJvm::otherArchitecture), good(sandbox.path(L"good"));
     CreateDirectoryW(sandbox.path(L"bad\\jre").c_str(), nullptr);
     CreateDirectoryW(sandbox.path(L"bad\\jre\\bin").c_str(), nullptr);  // only existing directories are added
     LauncherConfiguration config = searchConfig("EJAVA_HOME;EJDK_HOME");
     EXPECT_EQ(run(config.set(154, "1"), {{L"JAVA_HOME", bad.home()}, {L"JDK_HOME", good.home()}}).exitCode, 0u);
-    std::string original = "Setting PATH C:\\windows\\system32;C:\\windows";
     std::string badBin = dir() + "\\bad\\bin", sibling = badBin + "\\..\\jre\\bin", goodBin = dir() + "\\good\\bin";
-    EXPECT_EQ(linesWith(log_, original), (std::vector<std::string>{original + ";" + badBin, original,
-                                                                   original + ";" + sibling, original,
-                                                                   original + ";" + goodBin}));
     EXPECT_EQ(linesWith(log_, "DLL directory"),
               (std::vector<std::string>{"Adding DLL directory " + badBin, "Removing DLL directory",
                                         "Adding DLL directory " + sibling, "Removing DLL directory",
@@ -169,14 +166,10 @@ TEST_F(Probe, VersionsAreCachedUntilTheRuntimeChangesAndFailedRunsRunAgain) {
     EXPECT_EQ(runtime.javaStarts(), 2);
     EXPECT_EQ(cachedVersion(runtime), "1.8.0_201");
 
-    // A refused version is cached too; a failed run caches "1.0.0" but runs again.
-    TestRuntime old(sandbox.path(L"old"), "1.7.0_80"), broken(sandbox.path(L"broken"));
+    // A failed run caches "1.0.0" but runs again.
+    TestRuntime broken(sandbox.path(L"broken"));
     broken.configureJava("exit=2");
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(run(config, {{L"JAVA_HOME", old.home()}}).exitCode, 83u);
-        EXPECT_EQ(run(config, {{L"JAVA_HOME", broken.home()}}).exitCode, 83u);
-    }
-    EXPECT_EQ(old.javaStarts(), 1);
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(run(config, {{L"JAVA_HOME", broken.home()}}).exitCode, 83u);
     EXPECT_EQ(broken.javaStarts(), 2);
     EXPECT_EQ(cachedVersion(broken), "1.0.0");
     EXPECT_TRUE(sandbox.tempEntries().empty());  // no output file is left behind
@@ -226,11 +219,7 @@ TEST_F(Registry, JavaRegistrationsAreReadInTheLaunchersOwnView) {
         registerJavaHome(L"JRE", L"1.8", jre.home(), view);
         EXPECT_EQ(run(searchConfig("Y", "0")).exitCode, view ? 83u : 0u);
     }
-    // Of the pair the newer current version wins; a maximum of 1.8 empties the JDK's.
-    EXPECT_TRUE(logged("found sun " + exe(jdk) + " 11.0.2"));
-    EXPECT_EQ(run(searchConfig("Y", "0").set(127, "1.8")).exitCode, 0u);
-    EXPECT_TRUE(logged("found sun " + exe(jre) + " 1.8.0_191"));
-    EXPECT_EQ(jdk.javaStarts(), 1);
+    EXPECT_TRUE(logged("found sun " + exe(jdk) + " 11.0.2"));  // which of the pair wins is the unit tests'
 }
 
 TEST_F(Registry, EnumeratingAKeyDeletedMeanwhileEnds) {
@@ -241,15 +230,13 @@ TEST_F(Registry, EnumeratingAKeyDeletedMeanwhileEnds) {
     EXPECT_TRUE(registrySubkeyNames(key.get()).empty());  // every index fails with "key deleted"
 }
 
-// The value lists installation directories, tried in order.
+// The value lists installation directories, tried in order; the user's hive
+// goes before the machine's (the unit tests' order of sources).
 TEST_F(Registry, RecordedInstallationsAreAlsoFoundInTheOtherView) {
     TestRuntime recorded(sandbox.path(L"app\\jre"));
     std::wstring value = sandbox.path(L"first") + L";" + sandbox.path(L"app");
     setString(HKEY_LOCAL_MACHINE, L"valdrin-works\\orvane\\installations", L"app1", value, otherView);
     EXPECT_EQ(run(searchConfig("", "0").set(160, "app1")).exitCode, 0u);
-    std::vector<std::string> views = linesWith(log_, "checking app id app1");
-    ASSERT_EQ(views.size(), 4u);  // both views of the user's hive, then of the machine's
-    EXPECT_EQ(views[3].rfind("checking app id app1 (" + std::to_string(otherView) + ", ", 0), 0u);
     EXPECT_TRUE(logged("java version did not match in " + utf8(sandbox.path(L"first\\jre"))));
     EXPECT_TRUE(logged("found JRE from previous installation (machine) " + exe(recorded)));
 }

@@ -32,8 +32,8 @@ void TestRuntime::configureJava(const std::string& settings) const {
     writeFile(binDirectory() + L"\\fakejava.cfg", settings + "\r\n", false);
 }
 
-void TestRuntime::configureVm(const std::string& settings, const std::wstring& vm) const {
-    writeFile(binDirectory() + L"\\" + vm + L"\\fakejvm.cfg", settings + "\r\n", false);
+void TestRuntime::configureVm(const std::string& settings) const {
+    writeFile(binDirectory() + L"\\client\\fakejvm.cfg", settings + "\r\n", false);
 }
 
 void TestRuntime::updateInPlace(const std::string& version) const {
@@ -48,6 +48,6 @@ int TestRuntime::javaStarts() const {
     return static_cast<int>(splitLines(readFile(binDirectory() + L"\\starts.log")).size());
 }
 
-std::vector<std::string> TestRuntime::jvmTranscript(const std::wstring& vm) const {
-    return splitLines(readFile(binDirectory() + L"\\" + vm + L"\\jvm.log"));
+std::vector<std::string> TestRuntime::jvmTranscript() const {
+    return splitLines(readFile(binDirectory() + L"\\client\\jvm.log"));
 }

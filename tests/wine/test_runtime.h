@@ -45,19 +45,19 @@ public:
     // fakejava.cfg of java.exe and javaw.exe: "version=", "exit=" (code) and
     // "hang=" (seconds before they answer) lines.
     void configureJava(const std::string& settings) const;
-    // fakejvm.cfg of the VM: "create=fail" (JNI_CreateJavaVM returns JNI_ERR
+    // fakejvm.cfg of the client VM: "create=fail" (JNI_CreateJavaVM returns JNI_ERR
     // after its lines), "createDelayMs=", "missingClass=a/b/C" and
     // "missingMethod=name" (looked up as null). Any static main(String[])
     // first waits for "notifications=" startupPerformed calls (at most 60 s),
     // then ends the process with "mainExits=" or leaves an exception pending
     // whose toString is "mainThrows=".
-    void configureVm(const std::string& settings, const std::wstring& vm = L"client") const;
+    void configureVm(const std::string& settings) const;
 
     // Reports the version from now on, and the executables get a newer
     // last-write time, as an update in place gives them.
     void updateInPlace(const std::string& version) const;
     int javaStarts() const;  // of java.exe and javaw.exe
-    std::vector<std::string> jvmTranscript(const std::wstring& vm = L"client") const;
+    std::vector<std::string> jvmTranscript() const;  // of the client VM
 
 private:
     std::wstring home_;
