@@ -17,16 +17,12 @@ std::wstring fakeJavaProgram(const std::wstring& name);
 // A runtime's bin directory: java.exe and javaw.exe, and a jvm.dll in each VM
 // directory ("client", "server", "hotspot", ...).
 //
-// The recording VM writes a transcript, jvm.log beside the dll, with one line
-// per call: the name and the arguments, blank-separated, method arguments as
-// the signature gives them. An object shows as its class name for a class,
-// "text" in double quotes for a string (UTF-8), element class and length for
-// an array ("java/lang/String[7]"), "throwable" for an exception, or "null":
-//   JNI_CreateJavaVM version=0x00010002 options=9 ignoreUnrecognized=true
+// The recording VM writes jvm.log beside the dll, a line per call: the name and
+// the arguments as the signature gives them. An object shows as its class name,
+// a string as "UTF-8 text", an array as element class and length, an exception
+// as "throwable", or "null":
 //   option -Dtessel.moduleName=C:\app\app.exe        (one per option, in order)
-//   SetObjectArrayElement 0 "true"
 //   CallStaticVoidMethod com/tessel/runtime/WinLauncher main java/lang/String[7]
-//   AttachCurrentThreadAsDaemon   (the launcher's notification listener thread)
 //   CallStaticVoidMethod com/tessel/Controller startupPerformed "a "b c""   (the text as it is, or null)
 //   ExceptionDescribe   (also writes Exception in thread "main" <text> to standard error)
 //   unexpected JNIEnv slot 33   (a function the launcher has no business calling; exit code 99)
