@@ -96,15 +96,13 @@ product = "Hello"
     EXPECT_FALSE(addIconResources(icon, tree, error));
 }
 
-TEST(BuilderImage, SameInputsGiveTheSameBytesWithAValidChecksum) {
-    std::string toml = "icon = \"hello.ico\"\n[application]\nmain_class = \"M\"\n[[files]]\nname = \"a\"\n"
-                       "source = \"splash.png\"\n[version]\nfile_version = \"1\"\n";
-    std::string first = build(toml);
-    EXPECT_EQ(first, build(toml));
+// Two builds giving the same bytes is the Windows builder test's part.
+TEST(BuilderImage, TheChecksumIsTheOneOfTheFinishedFile) {
+    std::string file = build("icon = \"hello.ico\"\n[application]\nmain_class = \"M\"\n");
     size_t field = 0x58 + 64;
-    uint32_t stored = static_cast<uint32_t>(getLE(first, field, 4));
-    updatePeChecksum(first);
-    EXPECT_EQ(getLE(first, field, 4), stored);
+    uint32_t stored = static_cast<uint32_t>(getLE(file, field, 4));
+    updatePeChecksum(file);
+    EXPECT_EQ(getLE(file, field, 4), stored);
     EXPECT_NE(stored, 0u);
 }
 

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(ConfigBlock, RoundTripFillsBothTablesAndAppliesMatchingLocaleBlocksInOrder) {
     LauncherConfiguration config;
-    config.set(107, "1").set(122, "com.example.Main").set(128, "B.\\jre;Y;").set(146, "").set(150, "\xE4\xFF");
+    config.set(107, "1").set(122, "com.example.Main").set(146, "").set(150, "\xE4\xFF");
     config.set(122, "com.example.Other");  // a repeated set replaces
     config.message(1000, u"Caption").message(1009, u"internal error {0}");
     config.localeBlocks = {
@@ -55,7 +55,6 @@ TEST_F(ConfigBlock, RoundTripFillsBothTablesAndAppliesMatchingLocaleBlocksInOrde
     EXPECT_EQ(executableType, 1);
     EXPECT_FALSE(isQuietMode());
     EXPECT_EQ(dupConfigString(122), "com.example.Other");
-    EXPECT_EQ(dupConfigString(128), "B.\\jre;Y;");
     EXPECT_EQ(getConfigStringWide(150, 6000), u"\u00E4\u00FF");  // widened byte by byte
     EXPECT_EQ(dupConfigString(146), "");
     EXPECT_EQ(getMessage(1009), u"de");

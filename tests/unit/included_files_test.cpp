@@ -99,7 +99,6 @@ TEST_F(Extraction, WhatCannotBeCreatedIsInternalError11AndACutContentAReadError)
 }
 
 TEST(TempDirNames, FormatsOfTheGeneratedNames) {
-    EXPECT_EQ(launcherTempDirName("C:\\T\\tsl1A2.tmp", 1700000000), "C:\\T\\tsl1A2.tmp_dir1700000000");
     EXPECT_EQ(launcherTempDirName("x", 0x1FFFFFFFFLL), "x_dir-1");  // the low 32 bits, as a signed number
     EXPECT_EQ(fallbackTempFileName("C:\\T", 99), "C:\\T\\tsl99");
     EXPECT_EQ(fallbackTempFileName("C:/T/", 99), "C:/T/tsl99");

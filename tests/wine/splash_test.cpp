@@ -43,8 +43,6 @@ TEST(Splash, LibraryGetsTheImageThatFitsTheScale) {
         {L"96", L"splashscreen.dll", {0, 2}, "", "40x20", "splash load memory returned 3 1 (", true},
         {L"144", L"splashscreen.dll", {0, 2}, "1.500000", "61x30", "splash load memory returned 2 1 ("},
         {L"144", L"splashscreen.dll", {0}, "1.500000", "60x30", "scaling splash image 1.500000"},
-        {L"192", L"splashscreen.dll", {0, 2}, "2.000000", "81x40", "splash load memory returned 1 1 ("},
-        {L"2", L"splashscreen.dll", {0, 2}, "", "40x20", "scale factor 0.020833"},
         {L"144", L"splashscreen_old.dll", {0, 2}, "", "40x20", "splash load memory returned 3 1 ("},
         {L"144", L"planted.dll", {0}, "", "", "ERROR: Could not find functions in splashscreen.dll"},
         {L"144", L"", {0}, "", "", "ERROR: Could not load splashscreen.dll"},
