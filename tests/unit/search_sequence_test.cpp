@@ -113,4 +113,14 @@ TEST_F(SearchSequenceTest, MessageNamesTheLastAcceptedSourceEvenAfterLaterFailur
     }
 }
 
+// The unit tests run at one bitness: the variants of both launchers are checked here.
+TEST(SearchFailureMessage, EachLauncherRaisesTheVariantsForItsOwnBitness) {
+    for (const auto& [architecture, bits, variable, damaged] :
+         {std::tuple(&x86Architecture, "32", 1017, 1019), std::tuple(&x64Architecture, "64", 1018, 1020)}) {
+        EXPECT_EQ(failureMessageFor(JvmSource::None, "", *architecture).argument, bits);
+        EXPECT_EQ(failureMessageFor(JvmSource::EnvironmentVariable, "J", *architecture).id, variable);
+        EXPECT_EQ(failureMessageFor(JvmSource::Directory, "c:\\jre", *architecture).id, damaged);
+    }
+}
+
 }  // namespace
